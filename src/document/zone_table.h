@@ -35,7 +35,7 @@ inline constexpr std::array<ZoneEntry, 9> table{{
 }};
 
 // The three groups of zones that the information viewer explains, by their first
-// entry's position: entries 1-5, 6-7 and 8. Entry 7 is the group of web zones' web zone.
+// entry's position: entries 1-5, 6-7 and 8. Entry 7 is the web zone of the second group.
 inline constexpr const char *groupHeadings[3] = {
     "Umum (.usaha .yayasan .sekolah .dinas .hankam)",
     "Jaringan (.jaring .laman)",

@@ -39,7 +39,8 @@ public:
     QString SkinTitle;
     QString SkinArtist;
     QString SkinInfo;
-    // Colours for the standard controls: ControlColor1 is their background, ControlColor2 their text.
+    // Colours for the standard controls: ControlColor1 is their background, ControlColor2 their
+    // text.
     QColor ControlColor1;
     QColor ControlColor2;
 

@@ -1,0 +1,55 @@
+#include "pictures.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+QPixmap helpPicture(const QSize &size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size.width() / 200.0, size.height() / 200.0);
+
+    // An open book.
+    QLinearGradient pages(0, 120, 0, 180);
+    pages.setColorAt(0, QColor(0xfd, 0xfb, 0xf2));
+    pages.setColorAt(1, QColor(0xdc, 0xd6, 0xc0));
+    painter.setPen(QPen(QColor(0x5a, 0x4a, 0x2a), 2));
+    painter.setBrush(pages);
+    QPainterPath left;
+    left.moveTo(100, 130);
+    left.cubicTo(75, 116, 45, 116, 20, 124);
+    left.lineTo(20, 178);
+    left.cubicTo(45, 170, 75, 170, 100, 184);
+    left.closeSubpath();
+    QPainterPath right;
+    right.moveTo(100, 130);
+    right.cubicTo(125, 116, 155, 116, 180, 124);
+    right.lineTo(180, 178);
+    right.cubicTo(155, 170, 125, 170, 100, 184);
+    right.closeSubpath();
+    painter.drawPath(left);
+    painter.drawPath(right);
+    painter.setPen(QPen(QColor(0x9a, 0x8e, 0x70), 1.5));
+    for (int line = 0; line < 4; ++line) {
+        const qreal y = 138 + line * 9;
+        painter.drawLine(QPointF(32, y), QPointF(88, y + 4));
+        painter.drawLine(QPointF(112, y + 4), QPointF(168, y));
+    }
+
+    // A question mark in a blue disc above it.
+    QLinearGradient disc(0, 10, 0, 110);
+    disc.setColorAt(0, QColor(0x4f, 0xb3, 0xe8));
+    disc.setColorAt(1, QColor(0x10, 0x5a, 0x9c));
+    painter.setPen(QPen(QColor(0x0b, 0x3d, 0x6b), 2));
+    painter.setBrush(disc);
+    painter.drawEllipse(QPointF(100, 62), 50, 50);
+    QFont mark = painter.font();
+    mark.setBold(true);
+    mark.setPixelSize(70);
+    painter.setFont(mark);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(50, 12, 100, 100), Qt::AlignCenter, QStringLiteral("?"));
+    return picture;
+}

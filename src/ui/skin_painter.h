@@ -1,0 +1,15 @@
+// Drawing of skin looks: gradient fill, pattern, border and the skin's font.
+#pragma once
+
+#include "skin.h"
+
+#include <QFont>
+#include <QRectF>
+
+class QPainter;
+
+// Fills and frames a rectangle the way the look says (fill, pattern, border, radius).
+void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &look);
+
+// The skin's font, built on the widget's own font so that unset parts stay as they were.
+QFont skinFont(const Skin &skin, const QFont &base);

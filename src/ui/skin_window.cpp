@@ -1,0 +1,42 @@
+#include "skin_window.h"
+
+#include "skin_painter.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+SkinWindow::SkinWindow(const QString &caption, QWidget *parent)
+    : QWidget(parent, Qt::Window), SkinForm1(new SkinForm(this)) {
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void SkinWindow::Show() {
+    show();
+    raise();
+    activateWindow();
+}
+
+bool SkinWindow::event(QEvent *event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return handled;
+}
+
+void SkinWindow::paintEvent(QPaintEvent *event) {
+    const SkinRef skin = SkinForm1->CurrentSkin();
+    if (!skin) {
+        QWidget::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    SkinLook look = skin->form;
+    look.radius = 0; // the window frame is the window manager's
+    paintSkinSurface(painter, rect(), look);
+}
+
+void SkinWindow::closeEvent(QCloseEvent *event) {
+    event->ignore();
+    closeRequested();
+}

@@ -1,0 +1,30 @@
+// A top-level window drawn by its skin form, with the activation and close hooks
+// every window of the program shares.
+#pragma once
+
+#include "skin_form.h"
+
+#include <QWidget>
+
+class SkinWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit SkinWindow(const QString &caption, QWidget *parent = nullptr);
+
+    SkinForm *const SkinForm1;
+
+    // Runs each time the window becomes the active window.
+    virtual void Form_Activate() {}
+
+    // Makes the window visible and active; a visible window is only activated.
+    void Show();
+
+protected:
+    // The window manager's close control: a window decides what that means
+    // (a wizard page ends the run, a dialog does what its button does).
+    virtual void closeRequested() = 0;
+
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+};

@@ -1,0 +1,31 @@
+// The splash screen shown while the main window loads: our picture and six lines.
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class SplashScreen : public QWidget {
+    Q_OBJECT
+public:
+    // The splash stays `displayMs` milliseconds on the screen (0: shown and gone at once).
+    explicit SplashScreen(int displayMs, QWidget *parent = nullptr);
+
+    // First call: prepares the picture and the lines.
+    void LoadSplash();
+    // Second call: shows the splash for its time, keeping the event loop running, then closes it.
+    void ShowSplash();
+
+    // Product name on two lines, maker's acronym, version, web address, credit line.
+    static QStringList lines();
+
+signals:
+    void splashLoaded();
+    void splashShown();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int displayMs_;
+    bool loaded_ = false;
+};

@@ -1,0 +1,309 @@
+#include "main_window.h"
+
+#include "contact_page.h"
+#include "document/domain_section.h"
+#include "document/work_files.h"
+#include "document/zone_table.h"
+#include "domain_message_box.h"
+#include "information_viewer.h"
+#include "ui/entrance_effects.h"
+#include "ui/twips.h"
+#include "window_set.h"
+#include "work_file_error_dialog.h"
+
+#include <QAction>
+#include <QFileDialog>
+
+namespace {
+
+// Left edge of page I's entry controls, and the two heights of its boxes, in twips.
+constexpr int entryLeft = 2160;
+constexpr int rowHeight = 285;
+constexpr int pageWidth = 8280;
+constexpr int pageHeight = 4320;
+
+SkinLabel *makeLabel(const char *name, const QString &caption, QWidget *parent) {
+    auto *label = new SkinLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+template <class Control>
+Control *named(Control *control, const char *name, const QString &accessible) {
+    control->setObjectName(QLatin1String(name));
+    control->setAccessibleName(accessible);
+    return control;
+}
+
+} // namespace
+
+frmMain::frmMain(WindowSet &windows)
+    : SkinWindow(QStringLiteral("Velda")), menuBar(new QMenuBar(this)), windows_(windows),
+      page_(new QWidget(this)) {
+    setObjectName(QStringLiteral("frmMain"));
+    Splash1 = new SplashScreen(windows_.options.splashMilliseconds, this);
+    for (std::size_t i = 0; i < skinStorages.size(); ++i)
+        skinStorages[i] = std::make_unique<SkinStorage>(QLatin1String(builtinSkins[i].resource));
+
+    QWidget *p = page_;
+    SkinLabel2 = makeLabel("SkinLabel2", QStringLiteral("I. INFORMASI DOMAIN"), p);
+    SkinLabel2->setFontScale(1.5);
+    SkinLabel3 = makeLabel("SkinLabel3", QStringLiteral("a. Status"), p);
+    SkinLabel4 = makeLabel("SkinLabel4", QStringLiteral("b. Nama Domain"), p);
+    SkinLabel5 = makeLabel("SkinLabel5", QStringLiteral("c. Organisasi"), p);
+    SkinLabel6 = makeLabel("SkinLabel6", QStringLiteral("d. Keterangan"), p);
+    SkinLabel7 = makeLabel("SkinLabel7", QStringLiteral("e. Identitas"), p);
+    SkinLabel8 = makeLabel("SkinLabel8", QStringLiteral("f.  Kontak Cepat"), p);
+    SkinLabel6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Entry controls, made top to bottom so that Tab walks them in the page's order.
+    Option1 = named(new QRadioButton(QStringLiteral("BARU"), p), "Option1", QStringLiteral("BARU"));
+    Option2 = named(new QRadioButton(QStringLiteral("UBAH"), p), "Option2", QStringLiteral("UBAH"));
+    Option3 =
+        named(new QRadioButton(QStringLiteral("HAPUS"), p), "Option3", QStringLiteral("HAPUS"));
+    Text1 = named(new QLineEdit(p), "Text1", SkinLabel4->text());
+    Combo1 = named(new QComboBox(p), "Combo1", SkinLabel4->text() + QStringLiteral(" (zona)"));
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->addItems(zones::entryTexts());
+    Combo1->setEditText(QStringLiteral("domain"));
+    SkinLabel15 = makeLabel("SkinLabel15", QLatin1String(zones::topLevelSuffix), p);
+    Text2 = named(new QLineEdit(p), "Text2", SkinLabel5->text());
+    Text3 = named(new QPlainTextEdit(p), "Text3", SkinLabel6->text());
+    Text3->setTabChangesFocus(true);
+    Text4 = named(new QLineEdit(p), "Text4", SkinLabel7->text());
+    Text5 = named(new QLineEdit(p), "Text5", SkinLabel8->text());
+
+    for (std::size_t i = 0; i < decorations.size(); ++i) {
+        const QByteArray name = "SkinLabel" + QByteArray::number(int(9 + i));
+        decorations[i] = makeLabel(name.constData(), QString(), p);
+        decorations[i]->setAccessibleName(QStringLiteral("hiasan"));
+    }
+    SkinPanel1 = new SkinPanel(QStringLiteral("KAVRO"), p);
+    SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
+    SkinLabel19 = makeLabel("SkinLabel19", QLatin1String(zones::countryCodeLabel), p);
+    SkinLabel20 = makeLabel("SkinLabel20", QStringLiteral("Country Code Top Level Domain"), p);
+    SkinLabel21 = makeLabel("SkinLabel21", QStringLiteral("Kavronet"), p);
+    for (SkinLabel *line : {SkinLabel19, SkinLabel20, SkinLabel21})
+        line->setAlignment(Qt::AlignCenter);
+
+    SkinButton2 = named(new SkinButton(QStringLiteral("Informasi"), p), "SkinButton2",
+                        QStringLiteral("Informasi"));
+    SkinButton3 = named(new SkinButton(QStringLiteral("Selanjutnya.."), p), "SkinButton3",
+                        QStringLiteral("Selanjutnya.."));
+    connect(SkinButton3, &SkinButton::clicked, this, &frmMain::SkinButton3_Click);
+    connect(SkinButton2, &SkinButton::clicked, this, &frmMain::SkinButton2_Click);
+
+    QWidget::setTabOrder(Option1, Option2);
+    QWidget::setTabOrder(Option2, Option3);
+    QWidget::setTabOrder(Option3, Text1);
+    QWidget::setTabOrder(Text1, Combo1);
+    QWidget::setTabOrder(Combo1, Text2);
+    QWidget::setTabOrder(Text2, Text3);
+    QWidget::setTabOrder(Text3, Text4);
+    QWidget::setTabOrder(Text4, Text5);
+    QWidget::setTabOrder(Text5, SkinButton2);
+    QWidget::setTabOrder(SkinButton2, SkinButton3);
+
+    buildMenu();
+    placeControls();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::placeControls() {
+    auto at = [this](QWidget *control, int left, int top, int width, int height) {
+        control->setGeometry(twipsRect(left, top, width, height, this));
+    };
+    at(SkinLabel2, 240, 180, 4920, 450);
+    at(decorations[0], 240, 690, 8280, 45);
+    const int rowTops[] = {840, 1200, 1560, 1920, 2520, 2880};
+    SkinLabel *rowLabels[] = {SkinLabel3, SkinLabel4, SkinLabel5,
+                              SkinLabel6, SkinLabel7, SkinLabel8};
+    for (int row = 0; row < 6; ++row)
+        at(rowLabels[row], 240, rowTops[row], 1800, row == 3 ? 525 : rowHeight);
+
+    at(Option1, entryLeft, 840, 900, rowHeight);
+    at(Option2, 3120, 840, 900, rowHeight);
+    at(Option3, 4080, 840, 1020, rowHeight);
+    at(Text1, entryLeft, 1200, 1335, rowHeight);
+    at(Combo1, 3600, 1200, 1095, rowHeight);
+    at(SkinLabel15, 4740, 1200, 480, rowHeight);
+    at(Text2, entryLeft, 1560, 3015, rowHeight);
+    at(Text3, entryLeft, 1920, 3015, 525);
+    at(Text4, entryLeft, 2520, 3015, rowHeight);
+    at(Text5, entryLeft, 2880, 3015, rowHeight);
+
+    at(decorations[1], 5340, 840, 45, 2325);
+    at(SkinPanel1, 5520, 840, 3000, 1200);
+    at(SkinLabel19, 5520, 2160, 3000, rowHeight);
+    at(SkinLabel20, 5520, 2460, 3000, rowHeight);
+    at(SkinLabel21, 5520, 2760, 3000, rowHeight);
+    at(decorations[2], 240, 3330, 8280, 45);
+    at(decorations[3], 7560, 3540, 240, 240);
+    at(decorations[4], 7860, 3540, 240, 240);
+    at(decorations[5], 8160, 3540, 240, 240);
+
+    at(SkinButton2, entryLeft, 3480, 1455, 405);
+    at(SkinButton3, 3720, 3480, 1455, 405);
+
+    const QSize pageSize = twipsRect(0, 0, pageWidth + 240, pageHeight, this).size();
+    const int menuHeight = menuBar->sizeHint().height();
+    menuBar->setGeometry(0, 0, pageSize.width(), menuHeight);
+    page_->setGeometry(0, menuHeight, pageSize.width(), pageSize.height());
+    setFixedSize(pageSize.width(), pageSize.height() + menuHeight);
+}
+
+void frmMain::buildMenu() {
+    QMenu *mnFile = menuBar->addMenu(QStringLiteral("Tampilan"));
+    mnFile->setObjectName(QStringLiteral("mnFile"));
+    QMenu *mnBuildSkin = mnFile->addMenu(QStringLiteral("Skin"));
+    mnBuildSkin->setObjectName(QStringLiteral("mnBuildSkin"));
+    for (std::size_t i = 0; i < builtinSkins.size(); ++i) {
+        QAction *item = mnBuildSkin->addAction(QLatin1String(builtinSkins[i].name));
+        connect(item, &QAction::triggered, this,
+                [this, i] { ApplySkinToMain(skinStorages[i]->StoredSkin()); });
+    }
+    QAction *mnOpenSkin = mnFile->addAction(QStringLiteral("Skin Lainnya.."));
+    connect(mnOpenSkin, &QAction::triggered, this, &frmMain::mnOpenSkin_Click);
+    // Switched off in the design and never switched on.
+    QAction *mnImportWinamp = mnFile->addAction(QStringLiteral("Import WinAmp"));
+    mnImportWinamp->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
+    mnImportWinamp->setEnabled(false);
+    QAction *mnSave = mnFile->addAction(QStringLiteral("&Save Skin"));
+    mnSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    mnSave->setEnabled(false);
+    mnFile->addSeparator();
+    QAction *mnExit = mnFile->addAction(QStringLiteral("Dea&ktifasi"));
+    mnExit->setObjectName(QStringLiteral("mnExit"));
+    mnExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
+    connect(mnExit, &QAction::triggered, this, &frmMain::mnExit_Click);
+
+    QMenu *mnControls = menuBar->addMenu(QStringLiteral("Controls"));
+    mnControls->setObjectName(QStringLiteral("mnControls"));
+    QAction *mnAutoApply = mnControls->addAction(QStringLiteral("Auto-Apply Skin"));
+    mnAutoApply->setCheckable(true);
+    mnAutoApply->setChecked(true);
+    mnControls->addAction(QStringLiteral("Apply Skin"));
+    mnControls->addAction(QStringLiteral("Remove Skin"));
+    mnControls->setEnabled(false);
+    mnControls->menuAction()->setEnabled(false);
+}
+
+void frmMain::Form_Load() {
+    hide();
+    Splash1->LoadSplash();
+    Splash1->ShowSplash();
+    Show();
+    ApplySkinToMain(skinStorages[0]->StoredSkin());
+}
+
+void frmMain::colourStandardControls(const Skin &skin) {
+    QWidget *controls[] = {Text1, Text2, Text3, Text4, Text5, Option1, Option2, Option3, Combo1};
+    for (QWidget *control : controls) {
+        QPalette palette = control->palette();
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button})
+            palette.setColor(role, skin.ControlColor1);
+        for (QPalette::ColorRole role :
+             {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(role, skin.ControlColor2);
+        control->setPalette(palette);
+    }
+    for (QRadioButton *option : {Option1, Option2, Option3})
+        option->setAutoFillBackground(true);
+}
+
+void frmMain::ApplySkinToMain(SkinRef skin) {
+    SkinForm1->setCurrentSkin(skin);
+    if (skin)
+        colourStandardControls(*skin);
+    SkinPanel1->ApplySkin(SkinForm1);
+    SkinButton2->ApplySkin(SkinForm1);
+    SkinButton3->ApplySkin(SkinForm1);
+    for (SkinLabel *label :
+         {SkinLabel2, SkinLabel3, SkinLabel4, SkinLabel5, SkinLabel6, SkinLabel7, SkinLabel8})
+        label->ApplySkin(SkinForm1);
+    for (SkinLabel *label : decorations)
+        label->ApplySkin(SkinForm1);
+    for (SkinLabel *label : {SkinLabel15, SkinLabel19, SkinLabel20, SkinLabel21})
+        label->ApplySkin(SkinForm1);
+
+    growIn(SkinPanel1, 80, -180, 50);
+    growIn(SkinButton2, 70, 100, 80);
+    slideIn(SkinButton3, 80);
+    update();
+}
+
+void frmMain::SkinButton3_Click() {
+    bool complete = true;
+    auto incomplete = [this, &complete] {
+        ::FormMessageBox *dialog = windows_.FormMessageBox.get();
+        dialog->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+        dialog->showOver(this);
+        complete = false;
+    };
+    const QString zone = Combo1->currentText();
+    if (zone == QLatin1String("domain") || zone.isEmpty())
+        incomplete();
+    if (Text1->text().isEmpty())
+        incomplete();
+    if (Text2->text().isEmpty())
+        incomplete();
+    if (Text3->toPlainText().isEmpty())
+        incomplete();
+    if (Text4->text().isEmpty())
+        incomplete();
+    if (Text5->text().isEmpty())
+        incomplete();
+    if (!complete)
+        return;
+
+    DomainInformation domain;
+    domain.status = Option1->isChecked()   ? DomainInformation::Status::New
+                    : Option2->isChecked() ? DomainInformation::Status::Change
+                    : Option3->isChecked() ? DomainInformation::Status::Delete
+                                           : DomainInformation::Status::None;
+    domain.domainName = Text1->text();
+    domain.zoneText = zone;
+    domain.organisation = Text2->text();
+    domain.description = Text3->toPlainText();
+    domain.identity = Text4->text();
+    domain.quickContact = Text5->text();
+    try {
+        writeDomainFiles(buildDomainFiles(domain));
+    } catch (const WorkFileError &error) {
+        windows_.WorkFileErrorDialog.get()->showFor(this, QString::fromUtf8(error.what()));
+        return;
+    }
+    windows_.Form2.get()->Show();
+    hide();
+}
+
+void frmMain::SkinButton2_Click() {
+    ::Form13 *viewer = windows_.Form13.get();
+    viewer->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    viewer->Show();
+}
+
+void frmMain::mnExit_Click() {
+    windows_.End();
+}
+
+void frmMain::mnOpenSkin_Click() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(), QStringLiteral("Skin Files (*.skn);;Old-styled skins (*.xml)"));
+    if (!path.isEmpty())
+        openSkinFile(path);
+}
+
+bool frmMain::openSkinFile(const QString &path) {
+    try {
+        auto skin = std::make_shared<Skin>();
+        skin->LoadFile(path);
+        ApplySkinToMain(std::move(skin));
+        return true;
+    } catch (...) {
+        // A skin file that cannot be used is ignored without a word; the old skin stays.
+        return false;
+    }
+}

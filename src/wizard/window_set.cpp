@@ -1,0 +1,31 @@
+#include "window_set.h"
+
+#include "contact_page.h"
+#include "domain_message_box.h"
+#include "information_viewer.h"
+#include "main_window.h"
+#include "work_file_error_dialog.h"
+
+#include <QCoreApplication>
+
+WindowSet::WindowSet(StartupOptions startup)
+    : options(startup), frmMain([this] {
+          auto *window = new ::frmMain(*this);
+          window->Form_Load();
+          return window;
+      }),
+      FormMessageBox([this] { return new ::FormMessageBox(*this); }),
+      Form2([this] { return new ::Form2(*this); }), Form13([this] { return new ::Form13(*this); }),
+      WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }) {}
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::End() {
+    emit ended();
+    WorkFileErrorDialog.unload();
+    Form13.unload();
+    FormMessageBox.unload();
+    Form2.unload();
+    frmMain.unload();
+    QCoreApplication::quit();
+}

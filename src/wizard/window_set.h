@@ -1,0 +1,39 @@
+// The program's window set: every window once, made on first reference, with the
+// show, hide and unload rules of the wizard and the end of a run.
+#pragma once
+
+#include "window_slot.h"
+
+#include <QObject>
+
+class frmMain;
+class FormMessageBox;
+class Form2;
+class Form13;
+class WorkFileErrorDialog;
+
+struct StartupOptions {
+    // How long the splash screen stays up while the main window loads.
+    int splashMilliseconds = 1800;
+};
+
+class WindowSet : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowSet(StartupOptions options = {});
+    ~WindowSet() override;
+
+    const StartupOptions options;
+
+    WindowSlot<::frmMain> frmMain;
+    WindowSlot<::FormMessageBox> FormMessageBox;
+    WindowSlot<::Form2> Form2;
+    WindowSlot<::Form13> Form13;
+    WindowSlot<::WorkFileErrorDialog> WorkFileErrorDialog;
+
+    // Closes every window and stops the program.
+    void End();
+
+signals:
+    void ended();
+};

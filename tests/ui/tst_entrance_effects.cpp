@@ -1,0 +1,110 @@
+// Slide-in and grow-in: the jump, then the script that brings the element back.
+#include "ui/entrance_effects.h"
+#include "ui/skin_button.h"
+#include "ui/skin_panel.h"
+
+#include <QtTest>
+
+class TestEntranceEffects : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void slideInJumpsThenGlidesBack();
+    void growInShrinksMovesThenGrowsBack();
+    void slideInWithPositiveOffset();
+    void controlsWithoutAnElementAreSkipped();
+    void replayedEffectStartsFromTheDesignedPlace();
+
+private:
+    QWidget *window = nullptr;
+    SkinForm *form = nullptr;
+};
+
+void TestEntranceEffects::init() {
+    window = new QWidget;
+    window->resize(500, 400);
+    form = new SkinForm(window);
+    form->setCurrentSkin(std::make_shared<Skin>());
+    window->show();
+}
+
+void TestEntranceEffects::cleanup() {
+    delete window;
+}
+
+void TestEntranceEffects::slideInJumpsThenGlidesBack() {
+    SkinButton button(QStringLiteral("Baiklah.."), window);
+    button.setGeometry(30, 20, 90, 25);
+    button.ApplySkin(form);
+    SkinElement *element = button.SkinElement();
+    QSignalSpy finished(element, &SkinElement::scriptFinished);
+
+    slideIn(&button, -230);
+    QCOMPARE(element->TopText(), QStringLiteral("-210"));
+    QCOMPARE(element->lastScript(),
+             QStringLiteral("wait 500; moveto - 20   - -   - -  1000 decel"));
+    QCOMPARE(button.geometry(), QRect(30, -210, 90, 25));
+
+    QVERIFY(finished.wait(4000));
+    QCOMPARE(button.geometry(), QRect(30, 20, 90, 25));
+}
+
+void TestEntranceEffects::growInShrinksMovesThenGrowsBack() {
+    SkinPanel panel(QStringLiteral("KAVRO"), window);
+    panel.setGeometry(15, 40, 100, 30);
+    panel.ApplySkin(form);
+    SkinElement *element = panel.SkinElement();
+    QSignalSpy finished(element, &SkinElement::scriptFinished);
+
+    growIn(&panel, 70, 100, 80);
+    QCOMPARE(element->WidthText(), QStringLiteral("20"));
+    QCOMPARE(element->HeightText(), QStringLiteral("10"));
+    QCOMPARE(element->LeftText(), QStringLiteral("85"));
+    QCOMPARE(element->TopText(), QStringLiteral("140"));
+    QCOMPARE(element->lastScript(), QStringLiteral("moveto 15 40 - - 100 30 1000 accel"));
+
+    QVERIFY(finished.wait(4000));
+    QCOMPARE(panel.geometry(), QRect(15, 40, 100, 30));
+}
+
+void TestEntranceEffects::slideInWithPositiveOffset() {
+    SkinButton button(QStringLiteral("Selanjutnya.."), window);
+    button.setGeometry(200, 232, 97, 27);
+    button.ApplySkin(form);
+    slideIn(&button, 80);
+    QCOMPARE(button.SkinElement()->TopValue(), 312);
+    QCOMPARE(button.SkinElement()->lastScript(),
+             QStringLiteral("wait 500; moveto - 232   - -   - -  1000 decel"));
+}
+
+void TestEntranceEffects::controlsWithoutAnElementAreSkipped() {
+    SkinButton button(QStringLiteral("Informasi"), window);
+    button.setGeometry(10, 10, 80, 25);
+    slideIn(&button, -230);
+    growIn(&button, 70, 100, 80);
+    slideIn(nullptr, 5);
+    growIn(nullptr, 1, 2, 3);
+    QTest::qWait(50);
+    QCOMPARE(button.geometry(), QRect(10, 10, 80, 25));
+}
+
+void TestEntranceEffects::replayedEffectStartsFromTheDesignedPlace() {
+    // A window activated twice in quick succession: skin applied, effect, skin applied,
+    // effect. The control must still end where it was designed.
+    SkinButton button(QStringLiteral("Baiklah.."), window);
+    button.setGeometry(30, 20, 90, 25);
+    button.ApplySkin(form);
+    slideIn(&button, -230);
+    QTest::qWait(700); // the glide back is under way
+    button.ApplySkin(form);
+    slideIn(&button, -230);
+    QCOMPARE(button.SkinElement()->lastScript(),
+             QStringLiteral("wait 500; moveto - 20   - -   - -  1000 decel"));
+    QSignalSpy finished(button.SkinElement(), &SkinElement::scriptFinished);
+    QVERIFY(finished.wait(4000));
+    QCOMPARE(button.geometry(), QRect(30, 20, 90, 25));
+}
+
+QTEST_MAIN(TestEntranceEffects)
+#include "tst_entrance_effects.moc"

@@ -1,0 +1,156 @@
+// Skin elements: geometry as text and numbers, and scripts that run on the event loop.
+#include "ui/skin_button.h"
+#include "ui/skin_element.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+class TestSkinElement : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void noElementUntilASkinIsApplied();
+    void geometryTextsPlaceAtOnce();
+    void nonDecimalTextsAreIgnored();
+    void runScriptReturnsAtOnceAndReachesItsTarget();
+    void waitHoldsTheElementBeforeTheMove();
+    void aNewScriptReplacesTheRunningOne();
+    void malformedScriptLeavesTheElementAlone();
+    void reapplyingASkinPutsTheControlBackHome();
+    void elementLevel();
+
+private:
+    QWidget *window = nullptr;
+    SkinButton *button = nullptr;
+    SkinForm *form = nullptr;
+};
+
+void TestSkinElement::init() {
+    window = new QWidget;
+    window->resize(400, 300);
+    button = new SkinButton(QStringLiteral("Baiklah.."), window);
+    button->setGeometry(40, 60, 100, 30);
+    form = new SkinForm(window);
+    form->setCurrentSkin(std::make_shared<Skin>());
+    window->show();
+}
+
+void TestSkinElement::cleanup() {
+    delete window;
+}
+
+void TestSkinElement::noElementUntilASkinIsApplied() {
+    QVERIFY(!button->SkinElement());
+    button->ApplySkin(form);
+    QVERIFY(button->SkinElement());
+    button->ApplySkin(nullptr);
+    QVERIFY(!button->SkinElement());
+}
+
+void TestSkinElement::geometryTextsPlaceAtOnce() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    QCOMPARE(element->LeftText(), QStringLiteral("40"));
+    QCOMPARE(element->TopText(), QStringLiteral("60"));
+    element->setTopText(QStringLiteral("-210"));
+    QCOMPARE(element->TopText(), QStringLiteral("-210"));
+    QCOMPARE(button->y(), -210);
+    element->setWidthText(QStringLiteral("20"));
+    element->setHeightText(QStringLiteral("10"));
+    element->setLeftText(QStringLiteral("85"));
+    QCOMPARE(button->geometry(), QRect(85, -210, 20, 10));
+    QCOMPARE(element->WidthValue(), 20);
+    QCOMPARE(element->HeightValue(), 10);
+}
+
+void TestSkinElement::nonDecimalTextsAreIgnored() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    for (const char *text : {"", "12px", "1e3", "0x10", " ", "-"}) {
+        element->setLeftText(QLatin1String(text));
+        element->setWidthText(QLatin1String(text));
+    }
+    element->setHeightText(QStringLiteral("-4"));
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
+}
+
+void TestSkinElement::runScriptReturnsAtOnceAndReachesItsTarget() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    QSignalSpy finished(element, &SkinElement::scriptFinished);
+    QElapsedTimer clock;
+    clock.start();
+    element->RunScript(QStringLiteral("moveto 5 7 - - 60 20 300 decel"));
+    QVERIFY(clock.elapsed() < 100);
+    QVERIFY(element->isRunning());
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30)); // nothing moved yet
+    QVERIFY(finished.wait(3000));
+    QCOMPARE(button->geometry(), QRect(5, 7, 60, 20));
+    QVERIFY(!element->isRunning());
+}
+
+void TestSkinElement::waitHoldsTheElementBeforeTheMove() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    element->setTopText(QStringLiteral("-170"));
+    QSignalSpy finished(element, &SkinElement::scriptFinished);
+    element->RunScript(QStringLiteral("wait 300; moveto - 60   - -   - -  200 decel"));
+    QTest::qWait(150);
+    QCOMPARE(button->y(), -170);
+    QVERIFY(finished.wait(3000));
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
+}
+
+void TestSkinElement::aNewScriptReplacesTheRunningOne() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    QSignalSpy finished(element, &SkinElement::scriptFinished);
+    element->RunScript(QStringLiteral("wait 200; moveto 300 300 - - 10 10 500 accel"));
+    element->RunScript(QStringLiteral("moveto 1 2 - - 3 4 100 accel"));
+    QVERIFY(finished.wait(3000));
+    QTest::qWait(800); // the first script's move would have come by now
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(button->geometry(), QRect(1, 2, 3, 4));
+}
+
+void TestSkinElement::malformedScriptLeavesTheElementAlone() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    QSignalSpy started(element, &SkinElement::scriptStarted);
+    element->RunScript(QStringLiteral("moveto nowhere"));
+    QCOMPARE(element->lastScript(), QStringLiteral("moveto nowhere"));
+    QCOMPARE(started.count(), 0);
+    QVERIFY(!element->isRunning());
+    QTest::qWait(50);
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
+}
+
+void TestSkinElement::reapplyingASkinPutsTheControlBackHome() {
+    // An entrance effect cut short by the next activation must not leave the control
+    // off its place: the next effect would read the displaced place as its own.
+    button->ApplySkin(form);
+    button->SkinElement()->setTopText(QStringLiteral("-500"));
+    button->SkinElement()->RunScript(QStringLiteral("wait 2000; moveto - 60 - - - - 100 decel"));
+    button->ApplySkin(form);
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
+    QVERIFY(!button->SkinElement()->isRunning());
+    button->SkinElement()->setLeftText(QStringLiteral("0"));
+    button->ApplySkin(nullptr);
+    QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
+}
+
+void TestSkinElement::elementLevel() {
+    button->ApplySkin(form);
+    SkinElement *element = button->SkinElement();
+    QCOMPARE(element->ElementLevel(), 255);
+    element->setElementLevel(225);
+    QCOMPARE(element->ElementLevel(), 225);
+    QVERIFY(button->graphicsEffect());
+    element->setElementLevel(999);
+    QCOMPARE(element->ElementLevel(), 255);
+    QVERIFY(!button->graphicsEffect());
+}
+
+QTEST_MAIN(TestSkinElement)
+#include "tst_skin_element.moc"
