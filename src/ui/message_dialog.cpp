@@ -36,9 +36,14 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
 }
 
 void MessageDialog::showOver(QWidget *page) {
-    if (page && parentWidget() != page)
+    // Parent and modality are settled while the dialog is hidden: changing them on a
+    // visible window would hide it or take no effect.
+    if (page && parentWidget() != page) {
+        hide();
         setParent(page, windowFlags());
-    setWindowModality(Qt::WindowModal);
+    }
+    if (!isVisible())
+        setWindowModality(Qt::WindowModal);
     Show();
 }
 

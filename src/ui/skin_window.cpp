@@ -12,8 +12,10 @@ SkinWindow::SkinWindow(const QString &caption, QWidget *parent)
 }
 
 void SkinWindow::Show() {
+    // A window being shown comes up on top anyway; a visible one is brought forward.
+    if (isVisible())
+        raise();
     show();
-    raise();
     activateWindow();
 }
 

@@ -14,6 +14,9 @@ SplashScreen::SplashScreen(int displayMs, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       displayMs_(displayMs) {
     setObjectName(QStringLiteral("Splash1"));
+    // A splash is looked at, never typed into: it must not take activation from the windows.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setFixedSize(480, 300);
 }
 

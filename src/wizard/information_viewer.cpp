@@ -166,12 +166,17 @@ void Form13::SkinButton2_Click() {
     hide();
 }
 
-QString Form13::topicPath(const QString &fileName) {
+QString Form13::installedHelpFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/" VELD_DATA_DIR_RELATIVE_TO_BIN));
+}
+
+QString Form13::topicPath(const QString &fileName) const {
     if (QFileInfo::exists(fileName))
         return QDir::current().absoluteFilePath(fileName);
-    const QDir data(QCoreApplication::applicationDirPath() +
-                    QStringLiteral("/" VELD_DATA_DIR_RELATIVE_TO_BIN));
-    return data.absoluteFilePath(fileName);
+    const QString folder =
+        windows_.options.helpFolder.isEmpty() ? installedHelpFolder() : windows_.options.helpFolder;
+    return QDir(folder).absoluteFilePath(fileName);
 }
 
 void Form13::loadTopic(int number) {

@@ -25,8 +25,11 @@ public:
     void SkinButton1_Click(); // "F A Q"
     void SkinButton2_Click(); // "Baiklah.."
 
-    // Where a topic file is looked for: the current directory first, then the data folder.
-    static QString topicPath(const QString &fileName);
+    // Where a topic file is looked for: the current directory first, then the folder
+    // of the topics installed with the program.
+    QString topicPath(const QString &fileName) const;
+    // That folder, beside the program: ../share/veld from its bin/ folder.
+    static QString installedHelpFolder();
 
     std::array<SkinLabel *, 12> SkinLabels{}; // SkinLabel1 to SkinLabel12
     std::array<QCheckBox *, 6> Checks{};      // Check1 to Check6

@@ -41,7 +41,10 @@ frmMain::frmMain(WindowSet &windows)
     : SkinWindow(QStringLiteral("Velda")), menuBar(new QMenuBar(this)), windows_(windows),
       page_(new QWidget(this)) {
     setObjectName(QStringLiteral("frmMain"));
-    Splash1 = new SplashScreen(windows_.options.splashMilliseconds, this);
+    // The splash is a window of its own, not a child of this one, so that it takes
+    // nothing of the main window's activation with it.
+    splash_ = std::make_unique<SplashScreen>(windows_.options.splashMilliseconds);
+    Splash1 = splash_.get();
     for (std::size_t i = 0; i < skinStorages.size(); ++i)
         skinStorages[i] = std::make_unique<SkinStorage>(QLatin1String(builtinSkins[i].resource));
 

@@ -78,5 +78,6 @@ private:
     QWidget *page() const { return page_; }
 
     WindowSet &windows_;
+    std::unique_ptr<SplashScreen> splash_;
     QWidget *page_ = nullptr; // the area below the menu bar that holds page I
 };

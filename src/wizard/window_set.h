@@ -5,6 +5,7 @@
 #include "window_slot.h"
 
 #include <QObject>
+#include <QString>
 
 class frmMain;
 class FormMessageBox;
@@ -15,6 +16,8 @@ class WorkFileErrorDialog;
 struct StartupOptions {
     // How long the splash screen stays up while the main window loads.
     int splashMilliseconds = 1800;
+    // Where the help topics installed with the program are; empty: beside the program.
+    QString helpFolder;
 };
 
 class WindowSet : public QObject {

@@ -1,0 +1,329 @@
+// Page I: its controls, the six checks and their dialog, the four work files, and
+// what happens when a work file cannot be written.
+#include "quick_start.h"
+#include "support/windows.h"
+#include "support/work_dir.h"
+#include "wizard/contact_page.h"
+#include "wizard/domain_message_box.h"
+#include "wizard/information_viewer.h"
+#include "wizard/main_window.h"
+#include "wizard/window_set.h"
+#include "wizard/work_file_error_dialog.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QtTest>
+#include <algorithm>
+
+namespace {
+template <class Predicate> int countTopLevel(Predicate predicate) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return int(std::count_if(windows.begin(), windows.end(), predicate));
+}
+
+// A mouse click delivered to the window, where modality is enforced, rather than
+// straight to the widget.
+void clickThroughWindowSystem(QWidget *control) {
+    QWidget *window = control->window();
+    if (auto *skinned = dynamic_cast<Skinnable *>(control); skinned && skinned->SkinElement())
+        QTRY_VERIFY(!skinned->SkinElement()->isRunning()); // let the entrance finish first
+    const QPoint where = control->mapTo(window, control->rect().center());
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, where);
+}
+} // namespace
+
+class TestPageOne : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void everyControlIsNamedForScreenReaders();
+    void tabWalksThePageTopToBottom();
+    void zoneBoxOffersTheNineEntries();
+    void incompletePageRaisesOneDialogAndWritesNothing_data();
+    void incompletePageRaisesOneDialogAndWritesNothing();
+    void dialogBeepsAfterTakingTheSkinAndLeadsBack();
+    void pageTakesNoInputWhileItsDialogIsOpen();
+    void completePageWritesItsFilesAndMovesOn();
+    void blanksCountAsContent();
+    void unwritableWorkFileKeepsThePage();
+    void informasiOpensTheViewerBesideThePage();
+
+private:
+    void fillPage();
+    std::unique_ptr<ScopedWorkDir> work;
+    std::unique_ptr<WindowSet> windows;
+    frmMain *page = nullptr;
+};
+
+void TestPageOne::init() {
+    work = std::make_unique<ScopedWorkDir>();
+    windows = std::make_unique<WindowSet>(quickStart());
+    page = windows->frmMain.get();
+    QVERIFY(waitUntilActive(page));
+}
+
+void TestPageOne::cleanup() {
+    windows.reset();
+    work.reset();
+}
+
+void TestPageOne::fillPage() {
+    page->Option2->setChecked(true);
+    page->Text1->setText(QStringLiteral("pelabuhan"));
+    page->Combo1->setCurrentIndex(1);
+    page->Text2->setText(QStringLiteral("Yayasan Pelabuhan Biru"));
+    page->Text3->setPlainText(QStringLiteral("Kegiatan sosial\nwarga pesisir"));
+    page->Text4->setText(QStringLiteral("AKTA 12/2026"));
+    page->Text5->setText(QStringLiteral("Rina, 555-0101"));
+}
+
+void TestPageOne::everyControlIsNamedForScreenReaders() {
+    const QHash<QString, QString> expected{
+        {"Option1", "BARU"},
+        {"Option2", "UBAH"},
+        {"Option3", "HAPUS"},
+        {"Text1", "b. Nama Domain"},
+        {"Combo1", "b. Nama Domain (zona)"},
+        {"Text2", "c. Organisasi"},
+        {"Text3", "d. Keterangan"},
+        {"Text4", "e. Identitas"},
+        {"Text5", "f.  Kontak Cepat"},
+        {"SkinButton2", "Informasi"},
+        {"SkinButton3", "Selanjutnya.."},
+        {"SkinPanel1", "KAVRO"},
+    };
+    int controls = 0;
+    for (QWidget *widget : page->findChildren<QWidget *>()) {
+        const bool control = qobject_cast<QAbstractButton *>(widget) ||
+                             qobject_cast<QLineEdit *>(widget) ||
+                             qobject_cast<QPlainTextEdit *>(widget) ||
+                             qobject_cast<QComboBox *>(widget) || qobject_cast<SkinPanel *>(widget);
+        if (!control || !widget->isVisible() || widget->objectName().isEmpty())
+            continue;
+        ++controls;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY2(accessible, qPrintable(widget->objectName()));
+        // On Unix a combo box's accessible name is its text; its label comes by relation.
+        const QString name = qobject_cast<QComboBox *>(widget)
+                                 ? widget->accessibleName()
+                                 : accessible->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty(), qPrintable(widget->objectName()));
+        if (expected.contains(widget->objectName()))
+            QCOMPARE(name, expected.value(widget->objectName()));
+    }
+    QCOMPARE(controls, expected.size());
+}
+
+void TestPageOne::tabWalksThePageTopToBottom() {
+    const QStringList order{"Option1", "Option2", "Option3", "Text1",       "Combo1",     "Text2",
+                            "Text3",   "Text4",   "Text5",   "SkinButton2", "SkinButton3"};
+    QWidget *start = page->Option1;
+    for (int i = 1; i < order.size(); ++i) {
+        QWidget *next = start->nextInFocusChain();
+        // An editable combo box passes focus through its line edit.
+        while (next->focusPolicy() == Qt::NoFocus || next->parentWidget() == page->Combo1 ||
+               !next->isVisible())
+            next = next->nextInFocusChain();
+        QCOMPARE(next->objectName(), order[i]);
+        start = next;
+    }
+
+    // The description passes Tab on, and both buttons take focus and answer Enter.
+    page->Text3->setFocus();
+    QTest::keyClick(page->Text3, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), page->Text4);
+    QVERIFY(page->Text3->toPlainText().isEmpty());
+    QCOMPARE(page->SkinButton3->focusPolicy(), Qt::StrongFocus);
+    QSignalSpy pressed(page->SkinButton2, &SkinButton::clicked);
+    page->SkinButton2->setFocus();
+    QTest::keyClick(page->SkinButton2, Qt::Key_Return);
+    QTRY_COMPARE(pressed.count(), 1);
+    QTest::keyClick(page->SkinButton2, Qt::Key_Space);
+    QTRY_COMPARE(pressed.count(), 2);
+}
+
+void TestPageOne::zoneBoxOffersTheNineEntries() {
+    QCOMPARE(page->Combo1->count(), 9);
+    QCOMPARE(page->Combo1->itemText(8), QStringLiteral(".lainnya"));
+    QCOMPARE(page->Combo1->currentText(), QStringLiteral("domain"));
+    QVERIFY(page->Combo1->isEditable());
+    QCOMPARE(page->SkinLabel15->text(), QStringLiteral(".qv"));
+    QCOMPARE(page->SkinLabel19->text(), QStringLiteral("ccTLD VELDERIA"));
+}
+
+void TestPageOne::incompletePageRaisesOneDialogAndWritesNothing_data() {
+    QTest::addColumn<QString>("emptyField");
+    QTest::newRow("zone left at domain") << "zone-domain";
+    QTest::newRow("zone cleared") << "zone-empty";
+    QTest::newRow("name") << "Text1";
+    QTest::newRow("organisation") << "Text2";
+    QTest::newRow("description") << "Text3";
+    QTest::newRow("identity") << "Text4";
+    QTest::newRow("quick contact") << "Text5";
+    QTest::newRow("three fields") << "three";
+}
+
+void TestPageOne::incompletePageRaisesOneDialogAndWritesNothing() {
+    QFETCH(QString, emptyField);
+    fillPage();
+    if (emptyField == QLatin1String("zone-domain"))
+        page->Combo1->setEditText(QStringLiteral("domain"));
+    else if (emptyField == QLatin1String("zone-empty"))
+        page->Combo1->setEditText(QString());
+    else if (emptyField == QLatin1String("Text3"))
+        page->Text3->clear();
+    else if (emptyField == QLatin1String("three")) {
+        page->Text1->clear();
+        page->Text3->clear();
+        page->Text5->clear();
+    } else
+        page->findChild<QLineEdit *>(emptyField)->clear();
+
+    page->SkinButton3->click();
+
+    QVERIFY(windows->FormMessageBox.loaded());
+    FormMessageBox *dialog = windows->FormMessageBox.get();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Aplikasi Terhenti ..."));
+    QCOMPARE(countTopLevel(
+                 [](QWidget *w) { return w->isVisible() && qobject_cast<MessageDialog *>(w); }),
+             1);
+    QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    QVERIFY(page->isVisible());
+    QVERIFY(!windows->Form2.loaded());
+    if (emptyField != QLatin1String("Text4"))
+        QCOMPARE(page->Text4->text(), QStringLiteral("AKTA 12/2026"));
+}
+
+void TestPageOne::dialogBeepsAfterTakingTheSkinAndLeadsBack() {
+    const SkinRef media = page->skinStorages[6]->StoredSkin();
+    page->ApplySkinToMain(media);
+    page->Text2->setText(QStringLiteral("tetap di sini"));
+    FormMessageBox *dialog = windows->FormMessageBox.get();
+    QStringList steps;
+    connect(dialog->SkinForm1, &SkinForm::skinChanged, this, [&] { steps << "skin"; });
+    connect(dialog, &MessageDialog::beepSounded, this, [&] {
+        steps << (dialog->SkinButton1->SkinElement() ? "beep after skinning controls" : "beep");
+    });
+
+    page->SkinButton3->click();
+    // A hand-over for each of the five failed checks, then on activation the skin is
+    // set again, the beep sounds, and only then are the controls skinned.
+    QVERIFY(waitUntilActive(dialog));
+    QCOMPARE(steps, QStringList({"skin", "skin", "skin", "skin", "skin", "skin", "beep"}));
+    QCOMPARE(dialog->SkinForm1->CurrentSkin(), media);
+    QVERIFY(dialog->SkinButton1->SkinElement());
+    QCOMPARE(dialog->SkinButton1->SkinElement()->lastScript().left(15),
+             QStringLiteral("wait 500; movet"));
+
+    dialog->SkinButton1->click();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->Text2->text(), QStringLiteral("tetap di sini"));
+}
+
+void TestPageOne::pageTakesNoInputWhileItsDialogIsOpen() {
+    page->SkinButton3->click();
+    FormMessageBox *dialog = windows->FormMessageBox.get();
+    QVERIFY(waitUntilActive(dialog));
+    fillPage();
+    // A click on Next, sent through the window system as a real one is, is held back.
+    clickThroughWindowSystem(page->SkinButton3);
+    QTest::qWait(50);
+    QVERIFY(QDir().entryList(QDir::Files).isEmpty());
+    QVERIFY(!windows->Form2.loaded());
+
+    dialog->SkinButton1->click();
+    QVERIFY(waitUntilActive(page));
+    clickThroughWindowSystem(page->SkinButton3);
+    QTRY_VERIFY(windows->Form2.loaded());
+}
+
+void TestPageOne::completePageWritesItsFilesAndMovesOn() {
+    fillPage();
+    page->SkinButton3->click();
+    QVERIFY(!windows->FormMessageBox.loaded());
+    QVERIFY(windows->Form2.loaded());
+    QVERIFY(windows->Form2.get()->isVisible());
+    QCOMPARE(windows->Form2.get()->windowTitle(), QStringLiteral("Velda"));
+    QVERIFY(!page->isVisible());
+    QCOMPARE(windows->Form2.get()->SkinForm1->CurrentSkin(), page->SkinForm1->CurrentSkin());
+
+    const QByteArray hyphens(71, '-');
+    QCOMPARE(work->read("DAT.JOV"),
+             "\r\n"
+             "ZCZC RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!!!!\r\n" +
+                 hyphens +
+                 "\r\n"
+                 "\r\n"
+                 "1. Informasi Domain\r\n"
+                 "1a. Status..............: u\r\n"
+                 "1b. Nama Domain.........: pelabuhan.yayasan.qv\r\n"
+                 "1c. Organisasi..........: Yayasan Pelabuhan Biru\r\n"
+                 "1d. Keterangan..........: Kegiatan sosial\r\n"
+                 "warga pesisir\r\n"
+                 "1e. Identitas...........: AKTA 12/2026\r\n"
+                 "1f. Kontak Cepat........: Rina, 555-0101\r\n");
+    QCOMPARE(work->read("DAT0.JOV"),
+             "\r\nNNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n");
+    QCOMPARE(work->read("DATM1.JOV"), "ubah pelabuhan.yayasan.qv");
+    QCOMPARE(work->read("DATM2.JOV"), "daftar-yayasan@nic.qv");
+}
+
+void TestPageOne::blanksCountAsContent() {
+    fillPage();
+    page->Text1->setText(QStringLiteral(" "));
+    page->Combo1->setEditText(QStringLiteral(".pribadi")); // typed by hand, matches nothing
+    page->Option2->setAutoExclusive(false);
+    page->Option2->setChecked(false);
+    page->SkinButton3->click();
+    QVERIFY(windows->Form2.loaded());
+    const QByteArray document = work->read("DAT.JOV");
+    QVERIFY(document.startsWith("\r\n" + QByteArray(71, '-') + "\r\n"));
+    QVERIFY(document.contains("\r\n1b. Nama Domain.........:  .pribadi.qv\r\n"));
+    QVERIFY(!document.contains("1a."));
+    QCOMPARE(work->read("DAT0.JOV"), QByteArray());
+    QCOMPARE(work->read("DATM1.JOV"), QByteArray());
+    QCOMPARE(work->read("DATM2.JOV"), QByteArray());
+    QVERIFY(work->exists("DATM2.JOV"));
+}
+
+void TestPageOne::unwritableWorkFileKeepsThePage() {
+    fillPage();
+    QVERIFY(QDir().mkdir(QStringLiteral("DAT.JOV")));
+    page->SkinButton3->click();
+
+    QVERIFY(windows->WorkFileErrorDialog.loaded());
+    WorkFileErrorDialog *error = windows->WorkFileErrorDialog.get();
+    QVERIFY(error->isVisible());
+    QVERIFY(error->SkinLabel2->text().contains(QStringLiteral("DAT.JOV")));
+    QCOMPARE(error->SkinForm1->CurrentSkin(), page->SkinForm1->CurrentSkin());
+    QVERIFY(page->isVisible());
+    QVERIFY(!windows->Form2.loaded());
+    QVERIFY(!work->exists("DAT0.JOV"));
+    QCOMPARE(page->Text3->toPlainText(), QStringLiteral("Kegiatan sosial\nwarga pesisir"));
+
+    // Once the obstacle is gone, the same page goes on.
+    error->SkinButton1->click();
+    QVERIFY(!error->isVisible());
+    QVERIFY(QDir().rmdir(QStringLiteral("DAT.JOV")));
+    page->SkinButton3->click();
+    QVERIFY(windows->Form2.loaded());
+    QVERIFY(work->read("DAT.JOV").contains("1. Informasi Domain"));
+}
+
+void TestPageOne::informasiOpensTheViewerBesideThePage() {
+    page->ApplySkinToMain(page->skinStorages[2]->StoredSkin());
+    page->SkinButton2->click();
+    QVERIFY(windows->Form13.loaded());
+    Form13 *viewer = windows->Form13.get();
+    QVERIFY(viewer->isVisible());
+    QCOMPARE(viewer->SkinForm1->CurrentSkin(), page->SkinForm1->CurrentSkin());
+    QVERIFY(page->isVisible());
+    QVERIFY(page->isEnabled());
+    QVERIFY(viewer->windowModality() == Qt::NonModal);
+}
+
+QTEST_MAIN(TestPageOne)
+#include "tst_page_one.moc"

@@ -1,0 +1,78 @@
+// Start-up: the main window hides, the splash comes and goes, the window shows, and
+// WinAqua is applied with the entrance of the panel and buttons.
+#include "quick_start.h"
+#include "wizard/main_window.h"
+#include "wizard/window_set.h"
+
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void loadRunsItsStepsInOrder();
+    void everySkinChangeReplaysTheEntrance();
+};
+
+void TestStartup::loadRunsItsStepsInOrder() {
+    WindowSet windows(quickStart());
+    // Made by hand rather than through the window set, to watch its load from the start.
+    frmMain page(windows);
+    page.show();
+    QStringList steps;
+    auto visibility = [&page] { return page.isVisible() ? "shown" : "hidden"; };
+    connect(page.Splash1, &SplashScreen::splashLoaded, this,
+            [&] { steps << QStringLiteral("splash loaded while ") + visibility(); });
+    connect(page.Splash1, &SplashScreen::splashShown, this,
+            [&] { steps << QStringLiteral("splash shown while ") + visibility(); });
+    connect(page.SkinForm1, &SkinForm::skinChanged, this, [&] {
+        steps << QStringLiteral("skin ") + page.SkinForm1->CurrentSkin()->SkinTitle +
+                     QStringLiteral(" while ") + visibility();
+    });
+
+    page.Form_Load();
+
+    QCOMPARE(steps, QStringList({"splash loaded while hidden", "splash shown while hidden",
+                                 "skin WinAqua while shown"}));
+    QVERIFY(!page.Splash1->isVisible());
+    QCOMPARE(page.SkinForm1->CurrentSkin(), page.skinStorages[0]->StoredSkin());
+    // The splash holds the six lines of the design.
+    QCOMPARE(SplashScreen::lines().size(), 6);
+    QCOMPARE(SplashScreen::lines()[3], QStringLiteral("Versi 1.03"));
+}
+
+void TestStartup::everySkinChangeReplaysTheEntrance() {
+    WindowSet windows(quickStart());
+    frmMain *page = windows.frmMain.get();
+    QVERIFY(page->isVisible());
+    SkinElement *panel = page->SkinPanel1->SkinElement();
+    SkinElement *informasi = page->SkinButton2->SkinElement();
+    SkinElement *next = page->SkinButton3->SkinElement();
+    QVERIFY(panel && informasi && next);
+    // Each element has jumped off its place and a script brings it back.
+    const QRect panelHome = panel->homeGeometry();
+    QCOMPARE(panel->lastScript(), QStringLiteral("moveto %1 %2 - - %3 %4 1000 accel")
+                                      .arg(panelHome.x())
+                                      .arg(panelHome.y())
+                                      .arg(panelHome.width())
+                                      .arg(panelHome.height()));
+    QCOMPARE(panel->LeftValue(), panelHome.x() + 80);
+    QCOMPARE(panel->TopValue(), panelHome.y() - 180);
+    QCOMPARE(panel->WidthValue(), panelHome.width() - 50);
+    QCOMPARE(panel->HeightValue(), 10);
+    QCOMPARE(informasi->LeftValue(), informasi->homeGeometry().x() + 70);
+    QCOMPARE(next->TopValue(), next->homeGeometry().y() + 80);
+
+    // Another skin: the controls are re-skinned and fly in again from their places.
+    const SkinRef media = page->skinStorages[6]->StoredSkin();
+    page->ApplySkinToMain(media);
+    QCOMPARE(page->SkinForm1->CurrentSkin(), media);
+    QCOMPARE(page->SkinButton3->SkinElement()->TopValue(), next->homeGeometry().y() + 80);
+    QCOMPARE(page->Text1->palette().color(QPalette::Base), media->ControlColor1);
+    QCOMPARE(page->Combo1->palette().color(QPalette::Text), media->ControlColor2);
+    QSignalSpy done(page->SkinButton3->SkinElement(), &SkinElement::scriptFinished);
+    QVERIFY(done.wait(4000));
+    QCOMPARE(page->SkinButton3->geometry(), page->SkinButton3->SkinElement()->homeGeometry());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
