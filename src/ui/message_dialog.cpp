@@ -42,8 +42,11 @@ void MessageDialog::showOver(QWidget *page) {
         hide();
         setParent(page, windowFlags());
     }
-    if (!isVisible())
+    if (!isVisible()) {
         setWindowModality(Qt::WindowModal);
+        if (page) // centred over the page it speaks about
+            move(page->geometry().center() - QPoint(width() / 2, height() / 2));
+    }
     Show();
 }
 

@@ -325,6 +325,10 @@ QTextBlockFormat blockFormat(const ParagraphState &paragraph) {
     format.setTextIndent(paragraph.firstLineTwips / twipsPerPixel);
     format.setTopMargin(paragraph.spaceBeforeTwips / twipsPerPixel);
     format.setBottomMargin(paragraph.spaceAfterTwips / twipsPerPixel);
+    // A hanging indent doubles as a tab stop, so "bullet, tab, text" lines the text up
+    // with the lines below it.
+    if (paragraph.firstLineTwips < 0 && paragraph.leftTwips > 0)
+        format.setTabPositions({QTextOption::Tab(paragraph.leftTwips / twipsPerPixel, QTextOption::LeftTab)});
     return format;
 }
 

@@ -85,6 +85,7 @@ Form13::Form13(WindowSet &windows)
     Text1->setAccessibleName(QStringLiteral("Cara melihat Informasi Registrasi Domain"));
     Text1->setReadOnly(true);
     Text1->setTabChangesFocus(true);
+    Text1->setTabStopDistance(QFontMetricsF(Text1->font()).horizontalAdvance(QLatin1Char(' ')) * 6);
     Text1->setPlainText(
         QString(instructionText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     at(Text1, 240, viewTop, 5640, viewHeight);

@@ -19,7 +19,7 @@ namespace {
 // Left edge of page I's entry controls, and the two heights of its boxes, in twips.
 constexpr int entryLeft = 2160;
 constexpr int rowHeight = 285;
-constexpr int pageWidth = 8280;
+constexpr int pageWidth = 8760;
 constexpr int pageHeight = 4320;
 
 SkinLabel *makeLabel(const char *name, const QString &caption, QWidget *parent) {
@@ -119,7 +119,7 @@ void frmMain::placeControls() {
         control->setGeometry(twipsRect(left, top, width, height, this));
     };
     at(SkinLabel2, 240, 180, 4920, 450);
-    at(decorations[0], 240, 690, 8280, 45);
+    at(decorations[0], 240, 690, pageWidth - 240, 45);
     const int rowTops[] = {840, 1200, 1560, 1920, 2520, 2880};
     SkinLabel *rowLabels[] = {SkinLabel3, SkinLabel4, SkinLabel5,
                               SkinLabel6, SkinLabel7, SkinLabel8};
@@ -138,14 +138,14 @@ void frmMain::placeControls() {
     at(Text5, entryLeft, 2880, 3015, rowHeight);
 
     at(decorations[1], 5340, 840, 45, 2325);
-    at(SkinPanel1, 5520, 840, 3000, 1200);
-    at(SkinLabel19, 5520, 2160, 3000, rowHeight);
-    at(SkinLabel20, 5520, 2460, 3000, rowHeight);
-    at(SkinLabel21, 5520, 2760, 3000, rowHeight);
-    at(decorations[2], 240, 3330, 8280, 45);
-    at(decorations[3], 7560, 3540, 240, 240);
-    at(decorations[4], 7860, 3540, 240, 240);
-    at(decorations[5], 8160, 3540, 240, 240);
+    at(SkinPanel1, 5520, 840, 3240, 1200);
+    at(SkinLabel19, 5520, 2160, 3240, rowHeight);
+    at(SkinLabel20, 5520, 2460, 3240, rowHeight);
+    at(SkinLabel21, 5520, 2760, 3240, rowHeight);
+    at(decorations[2], 240, 3330, pageWidth - 240, 45);
+    at(decorations[3], 7800, 3540, 240, 240);
+    at(decorations[4], 8100, 3540, 240, 240);
+    at(decorations[5], 8400, 3540, 240, 240);
 
     at(SkinButton2, entryLeft, 3480, 1455, 405);
     at(SkinButton3, 3720, 3480, 1455, 405);

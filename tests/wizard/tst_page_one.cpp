@@ -47,6 +47,7 @@ private slots:
     void completePageWritesItsFilesAndMovesOn();
     void blanksCountAsContent();
     void unwritableWorkFileKeepsThePage();
+    void fullDiskKeepsThePage();
     void informasiOpensTheViewerBesideThePage();
 
 private:
@@ -311,6 +312,21 @@ void TestPageOne::unwritableWorkFileKeepsThePage() {
     page->SkinButton3->click();
     QVERIFY(windows->Form2.loaded());
     QVERIFY(work->read("DAT.JOV").contains("1. Informasi Domain"));
+}
+
+void TestPageOne::fullDiskKeepsThePage() {
+    // The trailer file sits on a device that is always full: the document before it is
+    // written, but the page must not move on with an incomplete set of files.
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this machine");
+    fillPage();
+    QVERIFY(QFile::link(QStringLiteral("/dev/full"), work->filePath("DAT0.JOV")));
+    page->SkinButton3->click();
+    QVERIFY(windows->WorkFileErrorDialog.loaded());
+    QVERIFY(windows->WorkFileErrorDialog.get()->SkinLabel2->text().contains(QStringLiteral("DAT0.JOV")));
+    QVERIFY(page->isVisible());
+    QVERIFY(!windows->Form2.loaded());
+    QVERIFY(!work->exists("DATM1.JOV"));
 }
 
 void TestPageOne::informasiOpensTheViewerBesideThePage() {
