@@ -71,6 +71,12 @@ std::optional<ScriptStatement> parseStatement(const QStringList &tokens) {
 
 } // namespace
 
+std::optional<int> decimalNumber(const QString &text) {
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
 QRect ScriptMove::target(const QRect &current) const {
     return QRect(left.value_or(current.x()), top.value_or(current.y()),
                  width.value_or(current.width()), height.value_or(current.height()));

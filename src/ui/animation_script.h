@@ -38,6 +38,9 @@ struct ScriptMove {
 
 using ScriptStatement = std::variant<ScriptWait, ScriptMove>;
 
+// A whole decimal number written plainly, as geometry texts are; nothing otherwise.
+std::optional<int> decimalNumber(const QString &text);
+
 // The statements of a script, or nothing when any part of it is malformed:
 // a script is run whole or not at all.
 std::optional<std::vector<ScriptStatement>> parseAnimationScript(const QString &script);

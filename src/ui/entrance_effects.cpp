@@ -2,16 +2,6 @@
 
 #include "skinnable.h"
 
-#include <optional>
-
-namespace {
-std::optional<int> decimal(const QString &text) {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-} // namespace
-
 void slideIn(Skinnable *control, int topOffset) {
     SkinElement *element = control ? control->SkinElement() : nullptr;
     if (!element)
@@ -30,8 +20,8 @@ void growIn(Skinnable *control, int leftOffset, int topOffset, int widthShrink) 
     const QString topText = element->TopText();
     const int width = element->WidthValue();
     const int height = element->HeightValue();
-    const auto left = decimal(leftText);
-    const auto top = decimal(topText);
+    const auto left = decimalNumber(leftText);
+    const auto top = decimalNumber(topText);
     if (!left || !top)
         return;
 

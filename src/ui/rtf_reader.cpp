@@ -328,7 +328,8 @@ QTextBlockFormat blockFormat(const ParagraphState &paragraph) {
     // A hanging indent doubles as a tab stop, so "bullet, tab, text" lines the text up
     // with the lines below it.
     if (paragraph.firstLineTwips < 0 && paragraph.leftTwips > 0)
-        format.setTabPositions({QTextOption::Tab(paragraph.leftTwips / twipsPerPixel, QTextOption::LeftTab)});
+        format.setTabPositions(
+            {QTextOption::Tab(paragraph.leftTwips / twipsPerPixel, QTextOption::LeftTab)});
     return format;
 }
 

@@ -6,14 +6,6 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace {
-std::optional<int> decimal(const QString &text) {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-} // namespace
-
 SkinElement::SkinElement(QWidget *control)
     : control_(control), home_(control->geometry()), waitTimer_(new QTimer(this)),
       move_(new QPropertyAnimation(this)) {
@@ -67,17 +59,17 @@ int SkinElement::HeightValue() const {
 }
 
 void SkinElement::setLeftText(const QString &text) {
-    if (auto value = decimal(text))
+    if (auto value = decimalNumber(text))
         setGeometry(geometry().translated(*value - LeftValue(), 0));
 }
 
 void SkinElement::setTopText(const QString &text) {
-    if (auto value = decimal(text))
+    if (auto value = decimalNumber(text))
         setGeometry(geometry().translated(0, *value - TopValue()));
 }
 
 void SkinElement::setWidthText(const QString &text) {
-    if (auto value = decimal(text); value && *value >= 0) {
+    if (auto value = decimalNumber(text); value && *value >= 0) {
         QRect rect = geometry();
         rect.setWidth(*value);
         setGeometry(rect);
@@ -85,7 +77,7 @@ void SkinElement::setWidthText(const QString &text) {
 }
 
 void SkinElement::setHeightText(const QString &text) {
-    if (auto value = decimal(text); value && *value >= 0) {
+    if (auto value = decimalNumber(text); value && *value >= 0) {
         QRect rect = geometry();
         rect.setHeight(*value);
         setGeometry(rect);

@@ -11,95 +11,22 @@
 
 namespace {
 
-// A skin as a person writes it by hand: comments of both kinds, blank lines, loose spacing,
-// upper-case hex digits and a translucent colour. The same example is in the README.
-const QByteArray handWritten = R"(VELD-SKIN 1
-# Pasir: sand and sea.
-; Lines starting with '#' or ';' are comments.
+// A skin as a person writes it by hand: comments of both kinds, blank lines, loose
+// spacing, upper-case hex digits and a translucent colour. It is the README's example,
+// read from there so the README cannot drift from what the program accepts.
+QByteArray readmeExample() {
+    QFile readme(QStringLiteral(VELD_SOURCE_DIR "/README.md"));
+    if (!readme.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray text = readme.readAll();
+    const qsizetype start = text.indexOf("```\nVELD-SKIN 1\n");
+    const qsizetype end = text.indexOf("\nend\n```", start);
+    if (start < 0 || end < 0)
+        return {};
+    return text.mid(start + 4, end + 5 - (start + 4));
+}
 
-[skin]
-title = Pasir
-artist = Ani
-info = Warna pantai di sore hari.
-control-color-1 = #FFFAF0
-control-color-2 = #2b2118
-font-family = DejaVu Sans
-font-size = 10
-font-bold = no
-opacity = 255
-
-[form]
-fill-top    = #f5e6c8
-fill-bottom = #e0c99a
-border = #8a6d3b
-border-width = 1
-radius = 6
-text = #2b2118
-pattern = dots
-pattern-color = #30ffffff
-
-[button]
-fill-top = #4fb3c8
-fill-bottom = #2a7f94
-border = #1d5a69
-border-width = 1
-radius = 10
-text = #ffffff
-pattern = gloss
-pattern-color = #60ffffff
-
-[button:hover]
-fill-top = #6cc6d8
-fill-bottom = #3691a6
-border = #1d5a69
-border-width = 1
-radius = 10
-text = #ffffff
-pattern = gloss
-pattern-color = #70ffffff
-
-[button:pressed]
-fill-top = #24708a
-fill-bottom = #3a8ea3
-border = #123f4a
-border-width = 1
-radius = 10
-text = #ffffff
-pattern = none
-pattern-color = #00000000
-
-[button:disabled]
-fill-top = #d8d2c4
-fill-bottom = #d8d2c4
-border = #b0a890
-border-width = 1
-radius = 10
-text = #7a7266
-pattern = none
-pattern-color = #00000000
-
-[label]
-fill-top = #00000000
-fill-bottom = #00000000
-border = #00000000
-border-width = 0
-radius = 0
-text = #2b2118
-pattern = none
-pattern-color = #00000000
-
-[panel]
-fill-top = #fbf3e2
-fill-bottom = #f0e2c4
-border = #b8995e
-border-width = 1
-radius = 4
-text = #2b2118
-pattern = none
-pattern-color = #00000000
-
-end
-)";
+const QByteArray handWritten = readmeExample();
 
 Skin builtinSkin(std::size_t index) {
     return *SkinStorage(QLatin1String(builtinSkins[index].resource)).StoredSkin();

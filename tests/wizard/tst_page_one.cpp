@@ -323,7 +323,8 @@ void TestPageOne::fullDiskKeepsThePage() {
     QVERIFY(QFile::link(QStringLiteral("/dev/full"), work->filePath("DAT0.JOV")));
     page->SkinButton3->click();
     QVERIFY(windows->WorkFileErrorDialog.loaded());
-    QVERIFY(windows->WorkFileErrorDialog.get()->SkinLabel2->text().contains(QStringLiteral("DAT0.JOV")));
+    QVERIFY(windows->WorkFileErrorDialog.get()->SkinLabel2->text().contains(
+        QStringLiteral("DAT0.JOV")));
     QVERIFY(page->isVisible());
     QVERIFY(!windows->Form2.loaded());
     QVERIFY(!work->exists("DATM1.JOV"));
