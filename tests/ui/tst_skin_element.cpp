@@ -95,10 +95,10 @@ void TestSkinElement::waitHoldsTheElementBeforeTheMove() {
     SkinElement *element = button->SkinElement();
     element->setTopText(QStringLiteral("-170"));
     QSignalSpy finished(element, &SkinElement::scriptFinished);
-    element->RunScript(QStringLiteral("wait 300; moveto - 60   - -   - -  200 decel"));
+    element->RunScript(QStringLiteral("wait 1500; moveto - 60   - -   - -  200 decel"));
     QTest::qWait(150);
     QCOMPARE(button->y(), -170);
-    QVERIFY(finished.wait(3000));
+    QVERIFY(finished.wait(5000));
     QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
 }
 

@@ -187,6 +187,10 @@ void TestPageOne::incompletePageRaisesOneDialogAndWritesNothing() {
     FormMessageBox *dialog = windows->FormMessageBox.get();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Aplikasi Terhenti ..."));
+    QCOMPARE(dialog->SkinLabel1->text(), QStringLiteral("Data domain tidak lengkap."));
+    QCOMPARE(dialog->SkinLabel2->text(),
+             QStringLiteral("Lengkapi data domain untuk melanjutkan program ini."));
+    QCOMPARE(dialog->SkinButton1->text(), QStringLiteral("Baiklah.."));
     QCOMPARE(countTopLevel(
                  [](QWidget *w) { return w->isVisible() && qobject_cast<MessageDialog *>(w); }),
              1);

@@ -1,9 +1,12 @@
 // Start-up: the main window hides, the splash comes and goes, the window shows, and
 // WinAqua is applied with the entrance of the panel and buttons.
 #include "quick_start.h"
+#include "support/work_dir.h"
+#include "ui/skin_file.h"
 #include "wizard/main_window.h"
 #include "wizard/window_set.h"
 
+#include <QDir>
 #include <QtTest>
 
 class TestStartup : public QObject {
@@ -11,6 +14,7 @@ class TestStartup : public QObject {
 private slots:
     void loadRunsItsStepsInOrder();
     void everySkinChangeReplaysTheEntrance();
+    void skinFileThatCannotBeUsedChangesNothing();
 };
 
 void TestStartup::loadRunsItsStepsInOrder() {
@@ -72,6 +76,28 @@ void TestStartup::everySkinChangeReplaysTheEntrance() {
     QSignalSpy done(page->SkinButton3->SkinElement(), &SkinElement::scriptFinished);
     QVERIFY(done.wait(4000));
     QCOMPARE(page->SkinButton3->geometry(), page->SkinButton3->SkinElement()->homeGeometry());
+}
+
+void TestStartup::skinFileThatCannotBeUsedChangesNothing() {
+    ScopedWorkDir work;
+    WindowSet windows(quickStart());
+    frmMain *page = windows.frmMain.get();
+    const SkinRef before = page->SkinForm1->CurrentSkin();
+    QTRY_VERIFY(!page->SkinButton3->SkinElement()->isRunning());
+    const QRect buttonPlace = page->SkinButton3->geometry();
+
+    work.write(QStringLiteral("putus.skn"), "VELD-SKIN 1\n[skin]\ntitle = Putus\n");
+    QVERIFY(QDir().mkdir(QStringLiteral("folder.skn")));
+    for (const char *name : {"putus.skn", "tidak-ada.skn", "folder.skn"}) {
+        QVERIFY(!page->openSkinFile(work.filePath(QLatin1String(name))));
+        QCOMPARE(page->SkinForm1->CurrentSkin(), before);
+        QCOMPARE(page->SkinButton3->geometry(), buttonPlace); // no entrance replayed
+    }
+
+    // A good file, written out from a built-in skin, is taken.
+    work.write(QStringLiteral("media.skn"), writeSkinText(*page->skinStorages[6]->StoredSkin()));
+    QVERIFY(page->openSkinFile(work.filePath(QStringLiteral("media.skn"))));
+    QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, QStringLiteral("Media"));
 }
 
 QTEST_MAIN(TestStartup)
