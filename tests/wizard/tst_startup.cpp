@@ -66,11 +66,14 @@ void TestStartup::everySkinChangeReplaysTheEntrance() {
     QCOMPARE(informasi->LeftValue(), informasi->homeGeometry().x() + 70);
     QCOMPARE(next->TopValue(), next->homeGeometry().y() + 80);
 
-    // Another skin: the controls are re-skinned and fly in again from their places.
+    // Another skin: the controls are re-skinned (new elements) and fly in again from
+    // their places.
+    const QRect nextHome = next->homeGeometry();
     const SkinRef media = page->skinStorages[6]->StoredSkin();
     page->ApplySkinToMain(media);
     QCOMPARE(page->SkinForm1->CurrentSkin(), media);
-    QCOMPARE(page->SkinButton3->SkinElement()->TopValue(), next->homeGeometry().y() + 80);
+    QCOMPARE(page->SkinButton3->SkinElement()->homeGeometry(), nextHome);
+    QCOMPARE(page->SkinButton3->SkinElement()->TopValue(), nextHome.y() + 80);
     QCOMPARE(page->Text1->palette().color(QPalette::Base), media->ControlColor1);
     QCOMPARE(page->Combo1->palette().color(QPalette::Text), media->ControlColor2);
     QSignalSpy done(page->SkinButton3->SkinElement(), &SkinElement::scriptFinished);
