@@ -41,7 +41,7 @@ void SkinButton::paintEvent(QPaintEvent *) {
                            : underMouse() || hasFocus() ? skin->buttonHover
                                                         : skin->buttonNormal;
     paintSkinSurface(painter, rect(), look);
-    painter.setFont(skinFont(*skin, font()));
+    painter.setFont(fontFittingWidth(skinFont(*skin, font()), text(), width() - 8, this));
     painter.setPen(look.text);
     const QRect textArea = rect().translated(isDown() ? QPoint(1, 1) : QPoint());
     painter.drawText(textArea, Qt::AlignCenter | Qt::TextShowMnemonic, text());

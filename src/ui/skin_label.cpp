@@ -3,7 +3,6 @@
 #include "skin_painter.h"
 
 #include <QPainter>
-#include <algorithm>
 
 SkinLabel::SkinLabel(const QString &caption, QWidget *parent)
     : QLabel(caption, parent), skin_(this) {
@@ -37,12 +36,8 @@ void SkinLabel::paintEvent(QPaintEvent *event) {
     if (fontScale_ > 1.0)
         font.setBold(true);
     const QRect area = contentsRect().adjusted(3, 0, -3, 0);
-    // A skin with a wide font must not cut a one-line caption off: shrink it to fit.
-    if (!wordWrap()) {
-        const int needed = QFontMetrics(font).horizontalAdvance(text());
-        if (needed > area.width() && needed > 0)
-            font.setPointSizeF(std::max(6.0, font.pointSizeF() * area.width() / needed));
-    }
+    if (!wordWrap())
+        font = fontFittingWidth(font, text(), area.width(), this);
     painter.setFont(font);
     painter.setPen(skin->label.text);
     const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);

@@ -1,5 +1,6 @@
 #include "skin_painter.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -96,5 +97,13 @@ QFont skinFont(const Skin &skin, const QFont &base) {
     if (skin.fontPointSize > 0)
         font.setPointSize(skin.fontPointSize);
     font.setBold(skin.fontBold);
+    return font;
+}
+
+QFont fontFittingWidth(QFont font, const QString &text, qreal width, QPaintDevice *device) {
+    constexpr qreal smallestPoints = 6.0;
+    while (font.pointSizeF() > smallestPoints &&
+           QFontMetricsF(font, device).boundingRect(text).width() > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
     return font;
 }

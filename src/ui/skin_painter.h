@@ -7,9 +7,15 @@
 #include <QRectF>
 
 class QPainter;
+class QPaintDevice;
+class QString;
 
 // Fills and frames a rectangle the way the look says (fill, pattern, border, radius).
 void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &look);
 
 // The skin's font, built on the widget's own font so that unset parts stay as they were.
 QFont skinFont(const Skin &skin, const QFont &base);
+
+// The font made smaller, if need be, until one line of text fits the width: a skin with
+// a wide font must not cut a caption off.
+QFont fontFittingWidth(QFont font, const QString &text, qreal width, QPaintDevice *device);
