@@ -47,8 +47,7 @@ Form13::Form13(WindowSet &windows)
            330);
     }
     for (int i = 0; i < 6; ++i) {
-        const QString caption = i < 4 ? QString() : QString();
-        SkinLabels[i] = new SkinLabel(caption, this);
+        SkinLabels[i] = new SkinLabel(QString(), this);
         SkinLabels[i]->setObjectName(QStringLiteral("SkinLabel%1").arg(i + 1));
     }
     for (int group = 0; group < 3; ++group) {

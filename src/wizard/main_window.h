@@ -75,7 +75,6 @@ private:
     void buildMenu();
     void placeControls();
     void colourStandardControls(const Skin &skin);
-    QWidget *page() const { return page_; }
 
     WindowSet &windows_;
     std::unique_ptr<SplashScreen> splash_;
