@@ -12,34 +12,24 @@ namespace {
 
 using Status = DomainInformation::Status;
 
-// Letter of line 1a.
-QString statusLetter(Status status) {
-    switch (status) {
-    case Status::New:
-        return QStringLiteral("b");
-    case Status::Change:
-        return QStringLiteral("u");
-    case Status::Delete:
-        return QStringLiteral("h");
-    case Status::None:
-        break;
-    }
-    return {};
-}
+// How a status is written: the letter of line 1a and the word that opens the mail subject.
+struct StatusText {
+    const char *letter;
+    const char *word;
+};
 
-// Word that opens the mail subject.
-QString statusWord(Status status) {
+StatusText statusText(Status status) {
     switch (status) {
     case Status::New:
-        return QStringLiteral("baru");
+        return {"b", "baru"};
     case Status::Change:
-        return QStringLiteral("ubah");
+        return {"u", "ubah"};
     case Status::Delete:
-        return QStringLiteral("hapus");
+        return {"h", "hapus"};
     case Status::None:
         break;
     }
-    return {};
+    return {"", ""};
 }
 
 // Name, zone text and suffix joined as they are: the zone text brings its own point.
@@ -56,7 +46,8 @@ QByteArray documentHead(const DomainInformation &information,
     bytes += emptyLine();
     bytes += documentLine(QStringLiteral("1. Informasi Domain"));
     if (information.status != Status::None)
-        bytes += itemLine(itemLabel("1a", "Status"), statusLetter(information.status));
+        bytes += itemLine(itemLabel("1a", "Status"),
+                          QLatin1String(statusText(information.status).letter));
     bytes += itemLine(itemLabel("1b", "Nama Domain"), fullDomainName(information));
     bytes += itemLine(itemLabel("1c", "Organisasi"), information.organisation);
     bytes += itemLine(itemLabel("1d", "Keterangan"), information.description);
@@ -77,8 +68,8 @@ DomainFiles buildDomainFiles(const DomainInformation &information) {
         files.recipient = toWindows1252(QLatin1String(entry->registrar));
     }
     if (information.status != Status::None) {
-        files.subject = toWindows1252(statusWord(information.status) + QLatin1Char(' ') +
-                                      fullDomainName(information));
+        files.subject = toWindows1252(QLatin1String(statusText(information.status).word) +
+                                      QLatin1Char(' ') + fullDomainName(information));
     }
     return files;
 }

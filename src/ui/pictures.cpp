@@ -3,6 +3,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 
 QPixmap helpPicture(const QSize &size) {
     QPixmap picture(size);
@@ -17,20 +18,16 @@ QPixmap helpPicture(const QSize &size) {
     pages.setColorAt(1, QColor(0xdc, 0xd6, 0xc0));
     painter.setPen(QPen(QColor(0x5a, 0x4a, 0x2a), 2));
     painter.setBrush(pages);
+    // The left page; the right one is its mirror image about the spine at x = 100.
     QPainterPath left;
     left.moveTo(100, 130);
     left.cubicTo(75, 116, 45, 116, 20, 124);
     left.lineTo(20, 178);
     left.cubicTo(45, 170, 75, 170, 100, 184);
     left.closeSubpath();
-    QPainterPath right;
-    right.moveTo(100, 130);
-    right.cubicTo(125, 116, 155, 116, 180, 124);
-    right.lineTo(180, 178);
-    right.cubicTo(155, 170, 125, 170, 100, 184);
-    right.closeSubpath();
+    const QTransform mirror(-1, 0, 0, 1, 200, 0);
     painter.drawPath(left);
-    painter.drawPath(right);
+    painter.drawPath(mirror.map(left));
     painter.setPen(QPen(QColor(0x9a, 0x8e, 0x70), 1.5));
     for (int line = 0; line < 4; ++line) {
         const qreal y = 138 + line * 9;
