@@ -1,0 +1,55 @@
+#include "ticker_strip.h"
+
+#include "twips.h"
+
+int nextTickerLeft(int left, const TickerDesign &design) {
+    if (left < -design.stripWidth)
+        return design.windowWidth - 1 - 5;
+    return left - design.step;
+}
+
+TickerStrip::TickerStrip(const TickerDesign &design, QWidget *parent)
+    : QWidget(parent), Timer1(new QTimer(this)), Picture2(new QWidget(this)), design_(design),
+      left_(design.stripStart) {
+    setObjectName(QStringLiteral("Picture1"));
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    // The window is filled like a text box, so the hints read well in every skin.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    resize(twipsRect(0, 0, design.windowWidth, design.windowHeight, this).size());
+
+    QStringList texts;
+    for (std::size_t i = 0; i < design.messages.size(); ++i) {
+        const TickerDesign::Message &message = design.messages[i];
+        const int end = message.width > 0                ? message.left + message.width
+                        : i + 1 < design.messages.size() ? design.messages[i + 1].left
+                                                         : design.stripWidth;
+        auto *label = new QLabel(message.text, Picture2);
+        label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        label->setForegroundRole(QPalette::Text);
+        label->setGeometry(
+            twipsRect(message.left, 0, end - message.left, design.windowHeight, this));
+        labels.push_back(label);
+        texts << message.text.trimmed();
+    }
+    // Read as one line of hints; the moving strip itself means nothing to a screen reader.
+    setAccessibleName(texts.join(QLatin1Char(' ')));
+    moveStrip();
+
+    Timer1->setInterval(tickMilliseconds);
+    connect(Timer1, &QTimer::timeout, this, &TickerStrip::Timer1_Timer);
+    Timer1->start();
+}
+
+void TickerStrip::placeAt(int left, int top) {
+    move(twipsRect(left, top, 0, 0, this).topLeft());
+}
+
+void TickerStrip::Timer1_Timer() {
+    left_ = nextTickerLeft(left_, design_);
+    moveStrip();
+}
+
+void TickerStrip::moveStrip() {
+    Picture2->setGeometry(twipsRect(left_, 0, design_.stripWidth, design_.windowHeight, this));
+}

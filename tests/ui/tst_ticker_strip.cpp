@@ -1,0 +1,110 @@
+// The ticker strip: its restart rule, the placement of strip and messages in twips,
+// and the timer that drives it.
+#include "ui/ticker_strip.h"
+#include "ui/twips.h"
+
+#include <QtTest>
+
+namespace {
+// Page III's hint line and the send page's, as their designs give them.
+TickerDesign pageThree() {
+    return {3975,
+            255,
+            9615,
+            3600,
+            30,
+            {{QStringLiteral(" Statik IP dibutuhkan untuk data MX atau NS ini .."), 120, 4335},
+             {QStringLiteral("silahkan tanyakan lebih lanjut pada PJI/ISP/Jasa Hosting .."), 4560,
+              5055}}};
+}
+
+TickerDesign sendPage() {
+    return {
+        5775,
+        255,
+        10935,
+        4800,
+        25,
+        {{QStringLiteral("Isilah SMTP dari SMTP ISP/PJI anda terhubung.."), 720},
+         {QStringLiteral(" pastikan data SMTP valid dan koneksi Internet sudah aktif!.. "), 4920}}};
+}
+} // namespace
+
+class TestTickerStrip : public QObject {
+    Q_OBJECT
+private slots:
+    void restartsOnlyWhenTheWholeStripIsOut_data();
+    void restartsOnlyWhenTheWholeStripIsOut();
+    void firstPassEndsAndTheStripComesBackFromTheRight();
+    void stripAndMessagesStandWhereTheDesignPutsThem();
+    void timerMovesTheStripEvery25Milliseconds();
+};
+
+void TestTickerStrip::restartsOnlyWhenTheWholeStripIsOut_data() {
+    QTest::addColumn<bool>("send");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("next");
+    QTest::newRow("page III start") << false << 3600 << 3570;
+    QTest::newRow("page III first message gone") << false << -4500 << -4530;
+    QTest::newRow("page III exactly minus the width") << false << -9615 << -9645;
+    QTest::newRow("page III wholly out") << false << -9616 << 3969;
+    QTest::newRow("send page start") << true << 4800 << 4775;
+    QTest::newRow("send page exactly minus the width") << true << -10935 << -10960;
+    QTest::newRow("send page wholly out") << true << -10960 << 5769;
+}
+
+void TestTickerStrip::restartsOnlyWhenTheWholeStripIsOut() {
+    QFETCH(bool, send);
+    QFETCH(int, left);
+    QFETCH(int, next);
+    QCOMPARE(nextTickerLeft(left, send ? sendPage() : pageThree()), next);
+}
+
+void TestTickerStrip::firstPassEndsAndTheStripComesBackFromTheRight() {
+    QWidget page;
+    TickerStrip ticker(pageThree(), &page);
+    ticker.Timer1->stop();
+    QCOMPARE(ticker.stripLeft(), 3600);
+    // 441 steps of 30 take the strip to -9630, the first position below -9615.
+    for (int tick = 0; tick < 441; ++tick)
+        ticker.Timer1_Timer();
+    QCOMPARE(ticker.stripLeft(), -9630);
+    ticker.Timer1_Timer();
+    QCOMPARE(ticker.stripLeft(), 3969);
+    ticker.Timer1_Timer();
+    QCOMPARE(ticker.stripLeft(), 3939);
+}
+
+void TestTickerStrip::stripAndMessagesStandWhereTheDesignPutsThem() {
+    QWidget page;
+    TickerStrip three(pageThree(), &page);
+    three.placeAt(840, 2520);
+    QCOMPARE(three.geometry(), twipsRect(840, 2520, 3975, 255, &page));
+    QCOMPARE(three.Picture2->geometry(), twipsRect(3600, 0, 9615, 255, &page));
+    QCOMPARE(three.labels.size(), std::size_t(2));
+    QCOMPARE(three.labels[0]->objectName(), QStringLiteral("Label1"));
+    QCOMPARE(three.labels[0]->text(),
+             QStringLiteral(" Statik IP dibutuhkan untuk data MX atau NS ini .."));
+    QCOMPARE(three.labels[1]->geometry(), twipsRect(4560, 0, 5055, 255, &page));
+    three.Timer1->stop();
+    three.Timer1_Timer();
+    QCOMPARE(three.Picture2->geometry(), twipsRect(3570, 0, 9615, 255, &page));
+
+    // Without widths a message reaches to the next one, the last to the strip's end.
+    TickerStrip send(sendPage(), &page);
+    QCOMPARE(send.size(), twipsRect(0, 0, 5775, 255, &page).size());
+    QCOMPARE(send.labels[0]->geometry(), twipsRect(720, 0, 4200, 255, &page));
+    QCOMPARE(send.labels[1]->geometry(), twipsRect(4920, 0, 6015, 255, &page));
+}
+
+void TestTickerStrip::timerMovesTheStripEvery25Milliseconds() {
+    QWidget page;
+    TickerStrip ticker(sendPage(), &page);
+    QVERIFY(ticker.Timer1->isActive());
+    QCOMPARE(ticker.Timer1->interval(), 25);
+    QTRY_VERIFY(ticker.stripLeft() <= 4800 - 2 * 25);
+    QCOMPARE((4800 - ticker.stripLeft()) % 25, 0);
+}
+
+QTEST_MAIN(TestTickerStrip)
+#include "tst_ticker_strip.moc"
