@@ -8,6 +8,7 @@
 #include "information_viewer.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
+#include "ui/typed_text.h"
 #include "window_set.h"
 #include "work_file_error_dialog.h"
 
@@ -252,7 +253,8 @@ void frmMain::SkinButton3_Click() {
         incomplete();
     if (Text2->text().isEmpty())
         incomplete();
-    if (Text3->toPlainText().isEmpty())
+    const QString description = typedText(Text3);
+    if (description.isEmpty())
         incomplete();
     if (Text4->text().isEmpty())
         incomplete();
@@ -269,7 +271,7 @@ void frmMain::SkinButton3_Click() {
     domain.domainName = Text1->text();
     domain.zoneText = zone;
     domain.organisation = Text2->text();
-    domain.description = Text3->toPlainText();
+    domain.description = description;
     domain.identity = Text4->text();
     domain.quickContact = Text5->text();
     try {

@@ -46,6 +46,8 @@ private slots:
     void pageTakesNoInputWhileItsDialogIsOpen();
     void completePageWritesItsFilesAndMovesOn();
     void blanksCountAsContent();
+    void descriptionIsWrittenAsTyped_data();
+    void descriptionIsWrittenAsTyped();
     void unwritableWorkFileKeepsThePage();
     void fullDiskKeepsThePage();
     void informasiOpensTheViewerBesideThePage();
@@ -292,6 +294,44 @@ void TestPageOne::blanksCountAsContent() {
     QCOMPARE(work->read("DATM1.JOV"), QByteArray());
     QCOMPARE(work->read("DATM2.JOV"), QByteArray());
     QVERIFY(work->exists("DATM2.JOV"));
+}
+
+void TestPageOne::descriptionIsWrittenAsTyped_data() {
+    // Pasted pieces and keys in turn, and the bytes line 1d must carry after its label.
+    // '~' stands for a no-break space in both.
+    QTest::addColumn<QStringList>("typing");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("pasted no-break spaces")
+        << QStringList{"Jalan~Merdeka~No.~5"} << QByteArray("Jalan~Merdeka~No.~5");
+    QTest::newRow("no-break space alone") << QStringList{"~"} << QByteArray("~");
+    QTest::newRow("tab, Shift+Enter, line separator")
+        << QStringList{"Toko~buku\tlama", "<shift-enter>", "~di pasar\u2028ikan"}
+        << QByteArray("Toko~buku\tlama\r\n~di pasar\r\nikan");
+    QTest::newRow("Enter") << QStringList{"satu", "<enter>", "~dua~"}
+                           << QByteArray("satu\r\n~dua~");
+}
+
+void TestPageOne::descriptionIsWrittenAsTyped() {
+    QFETCH(QStringList, typing);
+    QFETCH(QByteArray, written);
+    fillPage();
+    page->Text3->clear();
+    page->Text3->setFocus();
+    for (const QString &piece : typing) {
+        if (piece == QLatin1String("<enter>"))
+            QTest::keyClick(page->Text3, Qt::Key_Return);
+        else if (piece == QLatin1String("<shift-enter>"))
+            QTest::keyClick(page->Text3, Qt::Key_Return, Qt::ShiftModifier);
+        else
+            page->Text3->insertPlainText(QString(piece).replace(u'~', QChar::Nbsp));
+    }
+    page->SkinButton3->click();
+    QVERIFY(windows->Form2.loaded());
+    const QByteArray document = work->read("DAT.JOV");
+    const QByteArray line =
+        "\r\n1d. Keterangan..........: " + written.replace('~', '\xA0') + "\r\n1e. ";
+    QVERIFY2(document.contains(line),
+             document.mid(document.indexOf("\r\n1d.")).toHex(' ').constData());
 }
 
 void TestPageOne::unwritableWorkFileKeepsThePage() {
