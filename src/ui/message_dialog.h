@@ -30,6 +30,8 @@ public:
     void Form_Activate() override;
     virtual void SkinButton1_Click() = 0;
 
+    bool isDialog() const override { return true; }
+
 signals:
     void beepSounded();
 

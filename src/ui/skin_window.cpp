@@ -1,5 +1,6 @@
 #include "skin_window.h"
 
+#include "accessibility.h"
 #include "skin_painter.h"
 
 #include <QCloseEvent>
@@ -7,6 +8,7 @@
 
 SkinWindow::SkinWindow(const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window), SkinForm1(new SkinForm(this)) {
+    installAccessibleInterfaces();
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }

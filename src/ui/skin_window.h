@@ -19,6 +19,10 @@ public:
     // Makes the window visible and active; a visible window is only activated.
     void Show();
 
+    // Assistive technology sees a dialog rather than a frame (modal while it is open, if
+    // it is shown modal).
+    virtual bool isDialog() const { return false; }
+
 protected:
     // The window manager's close control: a window decides what that means
     // (a wizard page ends the run, a dialog does what its button does).

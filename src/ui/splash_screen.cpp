@@ -49,6 +49,12 @@ void SplashScreen::ShowSplash() {
     hide();
 }
 
+void SplashScreen::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (!visible && windowHandle())
+        destroy();
+}
+
 void SplashScreen::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -18,6 +18,11 @@ public:
     // Product name on two lines, maker's acronym, version, web address, credit line.
     static QStringList lines();
 
+    // Hiding also gives up the platform window: a hidden top-level window that keeps one
+    // stays in the accessibility tree, and a screen reader would read the splash's text
+    // long after it is gone. Showing it again makes a new one.
+    void setVisible(bool visible) override;
+
 signals:
     void splashLoaded();
     void splashShown();

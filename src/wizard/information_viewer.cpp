@@ -2,6 +2,7 @@
 
 #include "document/zone_table.h"
 #include "main_window.h"
+#include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
@@ -41,7 +42,7 @@ Form13::Form13(WindowSet &windows)
     for (int i = 6; i < 12; ++i) {
         SkinLabels[i] = new SkinLabel(QString(), this);
         SkinLabels[i]->setObjectName(QStringLiteral("SkinLabel%1").arg(i + 1));
-        SkinLabels[i]->setAccessibleName(QStringLiteral("hiasan"));
+        markDecorative(SkinLabels[i]);
         const int row = (i - 6) / 3;
         at(SkinLabels[i], columnLeft[(i - 6) % 3], row == 0 ? rulesTop : examplesTop, columnWidth,
            330);

@@ -6,6 +6,7 @@
 #include "document/zone_table.h"
 #include "domain_message_box.h"
 #include "information_viewer.h"
+#include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
@@ -68,6 +69,7 @@ frmMain::frmMain(WindowSet &windows)
     Text1 = named(new QLineEdit(p), "Text1", SkinLabel4->text());
     Combo1 = named(new QComboBox(p), "Combo1", SkinLabel4->text() + QStringLiteral(" (zona)"));
     Combo1->setEditable(true);
+    Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->addItems(zones::entryTexts());
     Combo1->setEditText(QStringLiteral("domain"));
@@ -75,13 +77,14 @@ frmMain::frmMain(WindowSet &windows)
     Text2 = named(new QLineEdit(p), "Text2", SkinLabel5->text());
     Text3 = named(new QPlainTextEdit(p), "Text3", SkinLabel6->text());
     Text3->setTabChangesFocus(true);
+    nameScrollBars(Text3);
     Text4 = named(new QLineEdit(p), "Text4", SkinLabel7->text());
     Text5 = named(new QLineEdit(p), "Text5", SkinLabel8->text());
 
     for (std::size_t i = 0; i < decorations.size(); ++i) {
         const QByteArray name = "SkinLabel" + QByteArray::number(int(9 + i));
         decorations[i] = makeLabel(name.constData(), QString(), p);
-        decorations[i]->setAccessibleName(QStringLiteral("hiasan"));
+        markDecorative(decorations[i]);
     }
     SkinPanel1 = new SkinPanel(QStringLiteral("KAVRO"), p);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
