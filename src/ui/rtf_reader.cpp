@@ -143,6 +143,16 @@ constexpr std::string_view skippedDestinations =
     "listoverridetable colorschememapping pgdsctbl fchars lchars protusertbl "
     "wgrffmtfilter";
 
+// "\*" asks a reader to skip the destination that follows unless it knows it. The reader knows
+// the font and colour tables and the destinations it skips anyway; besides those, two words
+// that writers star are text to the reader and must not take their group with them:
+//  - \fldrslt, a field's result: the text the field shows in its sentence (a link's words);
+//  - \cs N, a character style: in running text it only names the style of text that stays
+//    (a code highlighter wraps every run in one). The style sheet's own \cs entries stay
+//    hidden with the rest of the sheet.
+// Every other starred word, known to the reader or not, is skipped with its group.
+constexpr std::string_view shownAfterStar[] = {"fldrslt", "cs"};
+
 // Every control word the reader acts on; the rest are read and ignored.
 const std::unordered_map<std::string_view, KeywordAction> &keywordTable() {
     static const std::unordered_map<std::string_view, KeywordAction> table = [] {
@@ -333,6 +343,33 @@ QTextBlockFormat blockFormat(const ParagraphState &paragraph) {
     return format;
 }
 
+// The character of \uN. N is a UTF-16 unit, written negative above 32767; some writers put a
+// whole code point above 0xFFFF in one \u. Anything else is U+FFFD. Surrogate units are
+// passed on: two of them in a row make one character, and a lone one is replaced when the
+// text is flushed.
+QString unicodeCharacter(int parameter) {
+    if (parameter >= -32768 && parameter < 0)
+        return QChar(char16_t(parameter + 65536));
+    if (parameter >= 0 && parameter <= 0xFFFF)
+        return QChar(char16_t(parameter));
+    if (parameter > 0xFFFF && parameter <= 0x10FFFF) {
+        const char32_t codePoint = char32_t(parameter);
+        return QString::fromUcs4(&codePoint, 1);
+    }
+    return QChar(QChar::ReplacementCharacter);
+}
+
+// A surrogate without its partner is no character; it becomes U+FFFD.
+QString &replaceLoneSurrogates(QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 int clampTwips(int twips) {
     return std::clamp(twips, -maximumTwips, maximumTwips);
 }
@@ -356,6 +393,8 @@ private:
     void readHexByte();
     void readText();
     bool consumeFallback();
+    std::string_view nextControlWord() const;
+    bool hidesAfterStar(std::string_view word) const;
     void skipBinary(bool hasParameter, int length);
 
     void apply(KeywordAction action, bool hasParameter, int parameter);
@@ -504,6 +543,29 @@ bool RtfParser::consumeFallback() {
     return true;
 }
 
+// The name of the control word that comes next, line ends ignored; empty when something
+// else comes first.
+std::string_view RtfParser::nextControlWord() const {
+    qsizetype at = pos_;
+    while (at < size_ && (data_[at] == '\r' || data_[at] == '\n'))
+        ++at;
+    if (at + 1 >= size_ || data_[at] != '\\' || !isAsciiLetter(data_[at + 1]))
+        return {};
+    const qsizetype start = ++at;
+    while (at < size_ && isAsciiLetter(data_[at]))
+        ++at;
+    return {data_ + start, std::size_t(at - start)};
+}
+
+bool RtfParser::hidesAfterStar(std::string_view word) const {
+    if (std::find(std::begin(shownAfterStar), std::end(shownAfterStar), word) !=
+        std::end(shownAfterStar))
+        return false;
+    const auto found = keywordTable().find(word);
+    return found == keywordTable().end() || (found->second.keyword != Keyword::FontTable &&
+                                             found->second.keyword != Keyword::ColorTable);
+}
+
 void RtfParser::skipBinary(bool hasParameter, int length) {
     if (hasParameter && length > 0)
         pos_ += std::min<qsizetype>(length, size_ - pos_);
@@ -564,7 +626,8 @@ void RtfParser::readControlSymbol(char symbol) {
         deliver(u"\u2011");
         break;
     case '*':
-        state().destination = Destination::Skip;
+        if (hidesAfterStar(nextControlWord()))
+            state().destination = Destination::Skip;
         break;
     case '\r':
     case '\n':
@@ -637,11 +700,8 @@ void RtfParser::apply(KeywordAction action, bool hasParameter, int parameter) {
     case Keyword::Unicode: {
         if (!hasParameter)
             break;
-        // Values above 32767 are written as negative numbers.
-        const int unit = parameter < 0 ? parameter + 65536 : parameter;
-        const QChar c = (unit >= 0 && unit <= 0xFFFF) ? QChar(char16_t(unit))
-                                                      : QChar(QChar::ReplacementCharacter);
-        deliver(QStringView(&c, 1));
+        const QString c = unicodeCharacter(parameter);
+        deliver(c);
         fallbackToSkip_ = group.unicodeSkip;
         break;
     }
@@ -906,7 +966,7 @@ void RtfParser::endParagraph() {
 void RtfParser::flushText() {
     if (text_.isEmpty())
         return;
-    cursor_.insertText(text_, charFormat(textState_));
+    cursor_.insertText(replaceLoneSurrogates(text_), charFormat(textState_));
     text_.clear();
 }
 
@@ -979,7 +1039,7 @@ void RtfParser::startFont(int number) {
 
 void RtfParser::commitFont() {
     if (fontNumber_) {
-        fontEntry_.family = fontName_.trimmed();
+        fontEntry_.family = replaceLoneSurrogates(fontName_).trimmed();
         fonts_[*fontNumber_] = fontEntry_;
         formatCached_ = false;
     }

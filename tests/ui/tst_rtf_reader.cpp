@@ -153,6 +153,14 @@ void RtfReaderTest::decodedText_data() {
     QTest::newRow("uc0 skips none") << rtf("\\uc0\\u8364 x") << u"€x"_qs;
     QTest::newRow("hex fallback") << rtf("\\u8364\\'80x") << u"€x"_qs;
     QTest::newRow("negative is above 32767") << rtf("\\u-10179?\\u-8704?") << u"😀"_qs;
+    QTest::newRow("code point above 0xFFFF in one")
+        << rtf("\\u128512?\\u1114111?x") << u"😀\U0010FFFFx"_qs;
+    QTest::newRow("beyond Unicode") << rtf("\\u1114112?x") << u"\uFFFDx"_qs;
+    QTest::newRow("below -32768, not wrapped")
+        << rtf("\\u-40000?\\u-65536?x") << u"\uFFFD\uFFFDx"_qs;
+    QTest::newRow("lone surrogates")
+        << rtf("\\u-10179?a\\u-8704?b\\u56832?\\u55357?{\\u55357?}\\b\\u-10179?")
+        << u"\uFFFDa\uFFFDb\uFFFD\uFFFD\uFFFD\uFFFD"_qs;
     QTest::newRow("uc restored by group") << rtf("{\\uc2 a}\\u8364??") << u"a€?"_qs;
     QTest::newRow("brace ends fallback") << rtf("\\uc3\\u8364?{x}") << u"€x"_qs;
     QTest::newRow("escapes") << rtf("a\\\\b\\{c\\}") << u"a\\b{c}"_qs;
@@ -166,6 +174,20 @@ void RtfReaderTest::decodedText_data() {
         << u"x"_qs;
     QTest::newRow("field result kept")
         << rtf("{\\field{\\*\\fldinst HYPERLINK}{\\fldrslt r}}") << u"r"_qs;
+    // "\*" hides only what the reader does not read as text.
+    QTest::newRow("starred field result in a sentence")
+        << rtf("Lihat {\\field{\\*\\fldinst {HYPERLINK \"http://nic.qv/\"}}"
+               "{\\*\\fldrslt {\\ul laman kami}}} dulu.")
+        << u"Lihat laman kami dulu."_qs;
+    QTest::newRow("starred character style runs")
+        << rtf("{\\*\\cs1 \\b int} {\\*\\cs2 x;}\\par{\\*\r\n\\cs1 return}")
+        << u"int x;\nreturn"_qs;
+    QTest::newRow("style sheet keeps its starred styles hidden")
+        << rtf("{\\stylesheet{\\s0 Normal;}{\\*\\cs10 \\additive Default Font;}"
+               "{\\*\\cs11 \\sbasedon10 Kode;}}teks")
+        << u"teks"_qs;
+    QTest::newRow("unknown starred destinations skipped")
+        << rtf("a{\\*\\veldcatatan rahasia}b{\\* c}d{\\*{e}}f{\\*\\fldinst g}h") << u"abdfh"_qs;
     QTest::newRow("hidden text") << rtf("a{\\v b}c") << u"ac"_qs;
     QTest::newRow("table flattened")
         << rtf("\\trowd\\cellx100\\cellx200\\cellx300 A\\cell\\cell C\\cell\\row after")
