@@ -141,6 +141,20 @@ QString assign(const KeySlot &slot, const QString &text) {
     return std::visit(Reader{text}, slot.value);
 }
 
+// The first UTF-16 unit of a character that XML 1.0 cannot carry, control characters aside:
+// U+FFFE, U+FFFF, or a surrogate without its partner. 0 when there is none. Both formats
+// refuse them, so that a skin always survives the way through the other.
+char16_t characterXmlCannotHold(const QString &text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate() || c.unicode() == 0xFFFE || c.unicode() == 0xFFFF)
+            return c.unicode();
+    }
+    return 0;
+}
+
 // What keeps the slot's current value from being stored in a file, or an empty string.
 // Texts are trimmed when read, so surrounding blanks could not come back.
 QString problemWith(const KeySlot &slot) {
@@ -158,6 +172,9 @@ QString problemWith(const KeySlot &slot) {
                 if (c.category() == QChar::Other_Control)
                     return QStringLiteral("contains a control character");
             }
+            if (const char16_t c = characterXmlCannotHold(*text))
+                return QStringLiteral("contains U+%1, which a skin file cannot hold")
+                    .arg(QString::number(c, 16).toUpper().rightJustified(4, u'0'));
             if (*text != text->trimmed())
                 return QStringLiteral("starts or ends with a blank");
             return {};

@@ -16,6 +16,6 @@ Skin parseSkinXml(const QByteArray &bytes);
 
 // Writes a skin that the matching parser reads back equal. Throws SkinFileError for a
 // skin that could not be read back: an unset colour, a number out of range, or a text
-// with control characters or surrounding blanks.
+// with control characters, U+FFFE, U+FFFF, an unpaired surrogate or surrounding blanks.
 QByteArray writeSkinText(const Skin &skin);
 QByteArray writeSkinXml(const Skin &skin);

@@ -163,6 +163,17 @@ void SkinFileTest::writerRefusesWhatCannotBeReadBack() {
     Skin padded = good;
     padded.SkinInfo = QStringLiteral(" padded");
     QVERIFY(!errorOf([&] { writeSkinXml(padded); }).isEmpty());
+    // Characters XML cannot carry: a file without them would read back different.
+    for (const QString &text : {QStringLiteral("Win\uFFFE"), QStringLiteral("Win\uFFFF"),
+                                QString(QChar(0xD83D)) + u'x'}) {
+        Skin lossy = good;
+        lossy.SkinInfo = text;
+        QVERIFY(errorOf([&] { writeSkinXml(lossy); }).contains(QLatin1String("info")));
+        QVERIFY(errorOf([&] { writeSkinText(lossy); }).contains(QLatin1String("info")));
+    }
+    Skin emoji = good;
+    emoji.SkinInfo = QStringLiteral("Ombak 🌊");
+    QVERIFY(parseSkinXml(writeSkinXml(emoji)) == emoji);
     Skin tooBig = good;
     tooBig.buttonHover.radius = 61;
     QVERIFY(errorOf([&] { writeSkinXml(tooBig); }).contains(QLatin1String("radius")));
@@ -198,6 +209,10 @@ void SkinFileTest::refusedFilesLeaveSkinUnchanged_data() {
     QTest::newRow("wrong magic") << skn << edited(text, "VELD-SKIN 1", "VELD-SKIN 2") << "line 1";
     QTest::newRow("not utf-8") << skn << edited(text, "WinAqua", "Win\xff") << "UTF-8";
     QTest::newRow("control character") << skn << edited(text, "WinAqua", "Win\x01") << "control";
+    QTest::newRow("noncharacter U+FFFE") << skn << edited(text, "WinAqua", "Win\xef\xbf\xbe")
+                                         << "line 3: title in [skin]: contains U+FFFE";
+    QTest::newRow("noncharacter U+FFFF") << skn << edited(text, "Tim VELD", "Tim\xef\xbf\xbf")
+                                         << "line 4: artist in [skin]: contains U+FFFF";
     QTest::newRow("bad colour") << skn << edited(text, "#8aa4c0", "#8aa4cz") << "border in [form]";
     QTest::newRow("short colour") << skn << edited(text, "#1b2a3a", "#123") << "control-color-2";
     QTest::newRow("opacity 256") << skn << edited(text, "opacity = 255", "opacity = 256")
