@@ -3,7 +3,6 @@
 #include "skin_window.h"
 
 #include <QAbstractItemView>
-#include <QAbstractScrollArea>
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -144,7 +143,11 @@ bool isDecorative(const QObject *object) {
     return object && object->property(decorativeProperty).toBool();
 }
 
-void nameScrollBars(QAbstractScrollArea *area) {
-    area->verticalScrollBar()->setAccessibleName(QStringLiteral("Bilah gulir vertikal"));
-    area->horizontalScrollBar()->setAccessibleName(QStringLiteral("Bilah gulir horizontal"));
+void nameScrollBars(QWidget *window) {
+    for (QScrollBar *bar : window->findChildren<QScrollBar *>()) {
+        if (bar->accessibleName().isEmpty())
+            bar->setAccessibleName(bar->orientation() == Qt::Vertical
+                                       ? QStringLiteral("Bilah gulir vertikal")
+                                       : QStringLiteral("Bilah gulir horizontal"));
+    }
 }

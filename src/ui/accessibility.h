@@ -3,7 +3,6 @@
 // wrong thing.
 #pragma once
 
-class QAbstractScrollArea;
 class QObject;
 class QWidget;
 
@@ -21,5 +20,6 @@ void installAccessibleInterfaces();
 void markDecorative(QWidget *widget);
 bool isDecorative(const QObject *object);
 
-// Names the scroll bars of a box by their role; Qt leaves them unnamed.
-void nameScrollBars(QAbstractScrollArea *area);
+// Names every unnamed scroll bar in the window by its role; Qt leaves them unnamed.
+// Every SkinWindow does this for itself before it is first shown.
+void nameScrollBars(QWidget *window);

@@ -22,6 +22,8 @@ void SkinWindow::Show() {
 }
 
 bool SkinWindow::event(QEvent *event) {
+    if (event->type() == QEvent::Polish) // once, before the window is first shown
+        nameScrollBars(this);
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();

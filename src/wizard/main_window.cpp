@@ -77,7 +77,6 @@ frmMain::frmMain(WindowSet &windows)
     Text2 = named(new QLineEdit(p), "Text2", SkinLabel5->text());
     Text3 = named(new QPlainTextEdit(p), "Text3", SkinLabel6->text());
     Text3->setTabChangesFocus(true);
-    nameScrollBars(Text3);
     Text4 = named(new QLineEdit(p), "Text4", SkinLabel7->text());
     Text5 = named(new QLineEdit(p), "Text5", SkinLabel8->text());
 

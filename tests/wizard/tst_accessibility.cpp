@@ -7,6 +7,7 @@
 #include "support/work_dir.h"
 #include "ui/accessibility.h"
 #include "wizard/domain_message_box.h"
+#include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
 #include "wizard/window_set.h"
 
@@ -20,6 +21,7 @@ private slots:
     void cleanup();
     void pageOneIsAFrameOfNamedControls();
     void incompleteDataDialogIsModalWhileOpen();
+    void viewerLeavesOutItsEmptyCells();
     void splashLeavesTheTreeWhenHidden();
 
 private:
@@ -114,6 +116,21 @@ void TestAccessibility::incompleteDataDialogIsModalWhileOpen() {
     QVERIFY(node);
     QVERIFY(!node->shown);
     QVERIFY(!node->state.modal);
+}
+
+void TestAccessibility::viewerLeavesOutItsEmptyCells() {
+    page->SkinButton2->click();
+    Form13 *viewer = windows->Form13.get();
+    QVERIFY(waitUntilActive(viewer));
+    const QList<AccessibleNode> tree = accessibleTree(qApp);
+    const AccessibleNode *window = findNode(tree, viewer);
+    QVERIFY(window);
+    QCOMPARE(window->role, QAccessible::Window);
+    QCOMPARE(window->name, QStringLiteral("Informasi Registrasi Domain"));
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(findNode(tree, viewer->SkinLabels[i]) != nullptr, i < 6);
+    const QStringList problems = namingProblems(tree);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
 void TestAccessibility::splashLeavesTheTreeWhenHidden() {
