@@ -3,6 +3,8 @@
 #include "contact_page.h"
 #include "domain_message_box.h"
 #include "information_viewer.h"
+#include "mail/send_page.h"
+#include "mail/smtp_error_dialog.h"
 #include "main_window.h"
 #include "work_file_error_dialog.h"
 
@@ -16,12 +18,16 @@ WindowSet::WindowSet(StartupOptions startup)
       }),
       FormMessageBox([this] { return new ::FormMessageBox(*this); }),
       Form2([this] { return new ::Form2(*this); }), Form13([this] { return new ::Form13(*this); }),
-      WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }) {}
+      WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
+      frmMail([this] { return new ::frmMail(*this); }),
+      Form1([this] { return new ::Form1(*this); }) {}
 
 WindowSet::~WindowSet() = default;
 
 void WindowSet::End() {
     emit ended();
+    Form1.unload();
+    frmMail.unload();
     WorkFileErrorDialog.unload();
     Form13.unload();
     FormMessageBox.unload();

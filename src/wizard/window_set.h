@@ -12,6 +12,8 @@ class FormMessageBox;
 class Form2;
 class Form13;
 class WorkFileErrorDialog;
+class frmMail;
+class Form1;
 
 struct StartupOptions {
     // How long the splash screen stays up while the main window loads.
@@ -33,6 +35,8 @@ public:
     WindowSlot<::Form2> Form2;
     WindowSlot<::Form13> Form13;
     WindowSlot<::WorkFileErrorDialog> WorkFileErrorDialog;
+    WindowSlot<::frmMail> frmMail;
+    WindowSlot<::Form1> Form1;
 
     // Closes every window and stops the program.
     void End();

@@ -1,0 +1,284 @@
+#include "send_page.h"
+
+#include "document/work_files.h"
+#include "smtp_error_dialog.h"
+#include "ui/entrance_effects.h"
+#include "ui/twips.h"
+#include "wizard/window_set.h"
+
+#include <QFontDatabase>
+
+namespace {
+
+constexpr int pageWidth = 9000;
+constexpr int pageHeight = 6540;
+constexpr int rowHeight = 285;
+
+const QString sentText = QStringLiteral(
+    "Formulir sudah terkirim!. Mohon agar *TIDAK* mengirim formulir yang sama berkali-kali.");
+
+// The fields' font: Courier New where it is installed, else the system's fixed-pitch font.
+QFont fieldFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                      QStringLiteral("DejaVu Sans Mono"), font.family()});
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(9);
+    return font;
+}
+
+SkinLabel *makeLabel(const char *name, const QString &caption, QWidget *parent) {
+    auto *label = new SkinLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QLineEdit *makeField(const char *name, const QString &accessibleName, QWidget *parent) {
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    field->setFont(fieldFont());
+    return field;
+}
+
+// The whole work file as text; a missing or unreadable file gives an empty field.
+QString workFileTextOrNothing(WorkFile file) {
+    try {
+        return readWorkFileText(file);
+    } catch (const WorkFileError &) {
+        return QString();
+    }
+}
+
+} // namespace
+
+frmMail::frmMail(WindowSet &windows)
+    : SkinWindow(QStringLiteral("Velda")), Winsock1(new QTcpSocket(this)), windows_(windows) {
+    setObjectName(QStringLiteral("frmMail"));
+    Winsock1->setObjectName(QStringLiteral("Winsock1"));
+
+    // Made in the page's order, so that Tab walks them the same way.
+    SkinLabel1 = makeLabel("SkinLabel1", QStringLiteral("From"), this);
+    SkinLabel2 = makeLabel("SkinLabel2", QStringLiteral(":"), this);
+    txtFromEmailAddress = makeField("txtFromEmailAddress", SkinLabel1->text(), this);
+    SkinLabel3 = makeLabel("SkinLabel3", QStringLiteral("Your Name"), this);
+    SkinLabel4 = makeLabel("SkinLabel4", QStringLiteral(":"), this);
+    txtFromName = makeField("txtFromName", SkinLabel3->text(), this);
+    SkinLabel5 = makeLabel("SkinLabel5", QStringLiteral("To"), this);
+    SkinLabel6 = makeLabel("SkinLabel6", QStringLiteral(":"), this);
+    txtToEmailAddress = makeField("txtToEmailAddress", SkinLabel5->text(), this);
+    SkinLabel7 = makeLabel("SkinLabel7", QStringLiteral("SMTP Server"), this);
+    SkinLabel8 = makeLabel("SkinLabel8", QStringLiteral(":"), this);
+    txtEmailServer = makeField("txtEmailServer", SkinLabel7->text(), this);
+    SkinLabel9 = makeLabel("SkinLabel9", QStringLiteral("Subject"), this);
+    SkinLabel10 = makeLabel("SkinLabel10", QStringLiteral(":"), this);
+    txtEmailSubject = makeField("txtEmailSubject", SkinLabel9->text(), this);
+    ToNametxt = makeField("ToNametxt", QStringLiteral("To Name"), this);
+    ToNametxt->hide();
+
+    txtEmailBodyOfMessage = new QPlainTextEdit(this);
+    txtEmailBodyOfMessage->setObjectName(QStringLiteral("txtEmailBodyOfMessage"));
+    txtEmailBodyOfMessage->setAccessibleName(QStringLiteral("Isi e-mail"));
+    txtEmailBodyOfMessage->setFont(fieldFont());
+    txtEmailBodyOfMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtEmailBodyOfMessage->setTabChangesFocus(true);
+
+    Frame1 = new QGroupBox(QStringLiteral("Status :"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    StatusTxt = makeLabel("StatusTxt", QString(), Frame1);
+    StatusTxt->setWordWrap(true);
+    StatusTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Frame1->hide();
+
+    SkinButton1 = new SkinButton(QStringLiteral("Kirimkan"), this);
+    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
+    SkinButton1->setAccessibleName(SkinButton1->text());
+    SkinButton2 = new SkinButton(QStringLiteral("Selesai"), this);
+    SkinButton2->setObjectName(QStringLiteral("SkinButton2"));
+    SkinButton2->setAccessibleName(SkinButton2->text());
+
+    connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
+    connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
+    connect(this, &frmMail::sendFinished, this, &frmMail::showSendResult);
+
+    connect(Winsock1, &QTcpSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
+    connect(Winsock1, &QTcpSocket::errorOccurred, this, &frmMail::connectionLost);
+    connect(Winsock1, &QTcpSocket::disconnected, this, &frmMail::connectionLost);
+    replyTimer_.setSingleShot(true);
+    replyTimer_.setTimerType(Qt::PreciseTimer); // a coarse timer may end a wait early
+    connect(&replyTimer_, &QTimer::timeout, this, [this] { finishSend(false); });
+
+    placeControls();
+}
+
+frmMail::~frmMail() {
+    cutOffSend();
+}
+
+void frmMail::placeControls() {
+    auto at = [this](QWidget *control, int left, int top, int width, int height) {
+        control->setGeometry(twipsRect(left, top, width, height, this));
+    };
+    // Two columns of label, colon and field; the hidden to-name field beside the subject.
+    struct Row {
+        SkinLabel *label;
+        SkinLabel *colon;
+        QWidget *field;
+    };
+    const Row left[] = {{SkinLabel1, SkinLabel2, txtFromEmailAddress},
+                        {SkinLabel5, SkinLabel6, txtToEmailAddress},
+                        {SkinLabel9, SkinLabel10, txtEmailSubject}};
+    const Row right[] = {{SkinLabel3, SkinLabel4, txtFromName},
+                         {SkinLabel7, SkinLabel8, txtEmailServer}};
+    const int rowTops[] = {240, 600, 960};
+    for (int row = 0; row < 3; ++row) {
+        at(left[row].label, 240, rowTops[row], 1080, rowHeight);
+        at(left[row].colon, 1320, rowTops[row], 120, rowHeight);
+        at(left[row].field, 1440, rowTops[row], 3000, rowHeight);
+    }
+    for (int row = 0; row < 2; ++row) {
+        at(right[row].label, 4680, rowTops[row], 1200, rowHeight);
+        at(right[row].colon, 5880, rowTops[row], 120, rowHeight);
+        at(right[row].field, 6000, rowTops[row], 2760, rowHeight);
+    }
+    at(ToNametxt, 6000, 960, 2760, rowHeight);
+
+    at(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
+    at(Frame1, 240, 5220, 5400, 1080);
+    StatusTxt->setGeometry(twipsRect(120, 300, 5160, 720, this));
+    at(SkinButton1, 5880, 5580, 1335, 405);
+    at(SkinButton2, 7425, 5580, 1335, 405);
+    setFixedSize(twipsRect(0, 0, pageWidth, pageHeight, this).size());
+}
+
+void frmMail::Form_Activate() {
+    for (Skinnable *control : std::initializer_list<Skinnable *>{
+             SkinButton1, SkinButton2, SkinLabel1, SkinLabel2, SkinLabel3, SkinLabel4, SkinLabel5,
+             SkinLabel6, SkinLabel7, SkinLabel8, SkinLabel9, SkinLabel10, StatusTxt})
+        control->ApplySkin(SkinForm1);
+    slideIn(SkinButton1, 830);
+    slideIn(SkinButton2, -330);
+    fillFromWorkFiles();
+}
+
+void frmMail::fillFromWorkFiles() {
+    txtEmailBodyOfMessage->setPlainText(workFileTextOrNothing(WorkFile::Document));
+    txtEmailSubject->setText(workFileTextOrNothing(WorkFile::Subject));
+    txtToEmailAddress->setText(workFileTextOrNothing(WorkFile::Recipient));
+    txtFromEmailAddress->setText(workFileTextOrNothing(WorkFile::SenderAddress));
+    txtFromName->setText(workFileTextOrNothing(WorkFile::SenderName));
+}
+
+void frmMail::SkinButton1_Click() {
+    Frame1->show();
+    SendEmail(txtEmailServer->text(), txtFromName->text(), txtFromEmailAddress->text(),
+              txtToEmailAddress->text(), txtEmailSubject->text(),
+              txtEmailBodyOfMessage->toPlainText());
+}
+
+void frmMail::showSendResult(bool completed) {
+    if (completed)
+        showStatus(sentText);
+}
+
+void frmMail::SkinButton2_Click() {
+    for (WorkFile file : {WorkFile::Document, WorkFile::Trailer, WorkFile::Subject,
+                          WorkFile::Recipient, WorkFile::SenderAddress, WorkFile::SenderName})
+        removeWorkFile(file);
+    cutOffSend();
+    windows_.End();
+}
+
+void frmMail::closeRequested() {
+    cutOffSend();
+    windows_.End();
+}
+
+void frmMail::showStatus(const QString &text) {
+    StatusTxt->setText(text);
+    StatusTxt->repaint();
+}
+
+bool frmMail::SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
+                        const QString &toAddress, const QString &subject, const QString &body) {
+    if (Winsock1->state() != QAbstractSocket::UnconnectedState) {
+        showSmtpError();
+        return false;
+    }
+    const MailFields mail{fromName, fromAddress, ToNametxt->text(), toAddress, subject, body};
+    dialogue_ = std::make_unique<SmtpDialogue>(mail, QDateTime::currentDateTime());
+    replies_.clear();
+    runDialogue(); // the first step waits for the greeting
+    Winsock1->connectToHost(server, serverPort_);
+    return true;
+}
+
+void frmMail::runDialogue() {
+    while (const SmtpStep *step = dialogue_->next()) {
+        if (!step->send.isEmpty())
+            Winsock1->write(step->send);
+        if (!step->status.isEmpty())
+            showStatus(step->status);
+        if (!step->awaited.isEmpty()) {
+            WaitFor(step->awaited);
+            return;
+        }
+    }
+    finishSend(true);
+}
+
+void frmMail::WaitFor(const QByteArray &code) {
+    awaited_ = code;
+    replyTimer_.start(replyTimeout_);
+    takeReplies();
+}
+
+void frmMail::Winsock1_DataArrival() {
+    replies_.feed(Winsock1->readAll());
+    takeReplies();
+}
+
+void frmMail::takeReplies() {
+    while (!awaited_.isEmpty()) {
+        const std::optional<SmtpReply> reply = replies_.take();
+        if (!reply)
+            return;
+        if (reply->code != awaited_) {
+            finishSend(false);
+            return;
+        }
+        awaited_.clear();
+        replyTimer_.stop();
+        runDialogue();
+    }
+}
+
+void frmMail::connectionLost() {
+    if (!dialogue_)
+        return;
+    // What the server said before it went is read first: its last reply may still count.
+    Winsock1_DataArrival();
+    if (dialogue_)
+        finishSend(false);
+}
+
+void frmMail::finishSend(bool completed) {
+    cutOffSend();
+    if (!completed)
+        showSmtpError();
+    emit sendFinished(completed);
+}
+
+void frmMail::showSmtpError() {
+    ::Form1 *dialog = windows_.Form1.get();
+    dialog->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    dialog->showOver(this);
+}
+
+void frmMail::cutOffSend() {
+    dialogue_.reset();
+    awaited_.clear();
+    replyTimer_.stop();
+    replies_.clear();
+    Winsock1->abort();
+}

@@ -1,0 +1,268 @@
+// The send page's SMTP client against a real server (aiosmtpd) and against small servers
+// that misbehave: what arrives, byte for byte, and how every failure ends.
+#include "mail/send_page.h"
+#include "mail/smtp_error_dialog.h"
+#include "support/fake_smtp_server.h"
+#include "support/smtp_test_server.h"
+#include "support/windows.h"
+#include "support/work_dir.h"
+#include "wizard/window_set.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto testTimeout = 1500ms;
+
+// A complete document as the wizard leaves it, with a description whose lines start with
+// points, a no-break space and an accented letter.
+const QByteArray document = "\r\n"
+                            "ZCZC RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!!!!\r\n" +
+                            QByteArray(71, '-') +
+                            "\r\n\r\n"
+                            "1. Informasi Domain\r\n"
+                            "1a. Status..............: BARU\r\n"
+                            "1b. Nama Domain.........: pelabuhan.yayasan.qv\r\n"
+                            "1c. Organisasi..........: Yayasan Pelabuhan Biru\r\n"
+                            "1d. Keterangan..........: Kegiatan sosial\r\n"
+                            ".\r\n"
+                            "..titik dua\r\n"
+                            "warga\xA0pesisir \xE9\r\n"
+                            "\r\n"
+                            "11a. NAMA-PENDAFTAR.....: Rina Wulandari\r\n"
+                            "11b. E-MAIL-PENDAFTAR...: rina@pelabuhan.qv\r\n"
+                            "\r\n"
+                            "NNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n"
+                            "\r\n";
+
+const QString sentText = QStringLiteral(
+    "Formulir sudah terkirim!. Mohon agar *TIDAK* mengirim formulir yang sama berkali-kali.");
+
+} // namespace
+
+class TestSmtpClient : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void messageArrivesByteForByte_data();
+    void messageArrivesByteForByte();
+    void misbehavingServers_data();
+    void misbehavingServers();
+    void secondSendDuringASendLeavesItAlone();
+
+private:
+    void writeWorkFiles(const QByteArray &name, const QByteArray &subject);
+    bool sendAndWait(bool *completed);
+    void verifyFailureShown();
+
+    SmtpTestServer aiosmtpd;
+    std::unique_ptr<ScopedWorkDir> work;
+    std::unique_ptr<WindowSet> windows;
+    frmMail *page = nullptr;
+};
+
+void TestSmtpClient::initTestCase() {
+    QString reason;
+    QVERIFY2(aiosmtpd.start(&reason), qPrintable(reason));
+}
+
+void TestSmtpClient::init() {
+    work = std::make_unique<ScopedWorkDir>();
+    windows = std::make_unique<WindowSet>();
+    page = windows->frmMail.get();
+    page->setReplyTimeout(testTimeout);
+    page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
+}
+
+void TestSmtpClient::cleanup() {
+    windows.reset();
+    work.reset();
+}
+
+void TestSmtpClient::writeWorkFiles(const QByteArray &name, const QByteArray &subject) {
+    work->write(QStringLiteral("DAT.JOV"), document);
+    work->write(QStringLiteral("DATM1.JOV"), subject);
+    work->write(QStringLiteral("DATM2.JOV"), "daftar-yayasan@nic.qv");
+    work->write(QStringLiteral("DATM3.JOV"), "rina@pelabuhan.qv");
+    work->write(QStringLiteral("DATM4.JOV"), name);
+}
+
+// Presses "Kirimkan" and waits for the send to end.
+bool TestSmtpClient::sendAndWait(bool *completed) {
+    QSignalSpy finished(page, &frmMail::sendFinished);
+    page->SkinButton1->click();
+    if (!finished.wait(10000))
+        return false;
+    *completed = finished.first().first().toBool();
+    return true;
+}
+
+void TestSmtpClient::verifyFailureShown() {
+    QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
+    QCOMPARE(page->Winsock1->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(page->StatusTxt->text() != sentText);
+}
+
+void TestSmtpClient::messageArrivesByteForByte_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("subject");
+    QTest::addColumn<QByteArray>("fromLine");
+    QTest::addColumn<QByteArray>("subjectLine");
+    QTest::newRow("ascii") << QByteArray("Rina Wulandari")
+                           << QByteArray("BARU pelabuhan.yayasan.qv")
+                           << QByteArray("From: Rina Wulandari <rina@pelabuhan.qv>")
+                           << QByteArray("Subject: BARU pelabuhan.yayasan.qv");
+    QTest::newRow("accented") << QByteArray("S\xE9gol\xE8ne \xC4rzt")
+                              << QByteArray("UBAH s\xE9kolah.qv")
+                              << QByteArray("From: =?windows-1252?Q?S=E9gol=E8ne_=C4rzt?= "
+                                            "<rina@pelabuhan.qv>")
+                              << QByteArray("Subject: =?windows-1252?Q?UBAH_s=E9kolah=2Eqv?=");
+    QTest::newRow("header injection")
+        << QByteArray("x\r\nBcc: korban@contoh.qv") << QByteArray("BARU\r\nBcc: korban@contoh.qv")
+        << QByteArray("From: \"x Bcc: korban@contoh.qv\" <rina@pelabuhan.qv>")
+        << QByteArray("Subject: BARU Bcc: korban@contoh.qv");
+}
+
+void TestSmtpClient::messageArrivesByteForByte() {
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, subject);
+    QFETCH(QByteArray, fromLine);
+    QFETCH(QByteArray, subjectLine);
+    writeWorkFiles(name, subject);
+    page->setServerPort(aiosmtpd.port());
+    page->Show();
+    QVERIFY(waitUntilActive(page));
+
+    const int before = int(aiosmtpd.received().size());
+    bool completed = false;
+    for (int send = 1; send <= 2; ++send) { // a second press sends the form again
+        QVERIFY(sendAndWait(&completed));
+        QVERIFY(completed);
+        QCOMPARE(page->StatusTxt->text(), sentText);
+        QVERIFY(page->Frame1->isVisible());
+        QCOMPARE(page->Winsock1->state(), QAbstractSocket::UnconnectedState);
+    }
+    QVERIFY(!windows->Form1.loaded());
+
+    const QList<ReceivedMail> mails = aiosmtpd.received();
+    QCOMPARE(mails.size(), before + 2);
+    const ReceivedMail &mail = mails.last();
+    QCOMPARE(mail.greetingName, QByteArray("jov-mailer"));
+    QCOMPARE(mail.mailFrom, QByteArray("rina@pelabuhan.qv"));
+    QCOMPARE(mail.recipients, QByteArrayList{"daftar-yayasan@nic.qv"});
+
+    // The date is the moment of sending; its form and the machine's offset are checked here.
+    static const QRegularExpression dateLine(QStringLiteral(
+        R"(\r\nDate: (Mon|Tue|Wed|Thu|Fri|Sat|Sun), \d\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|)"
+        R"(Oct|Nov|Dec) \d{4} \d\d:\d\d:\d\d ([+-]\d{4})\r\n)"));
+    QString message = QString::fromLatin1(mail.message);
+    const QRegularExpressionMatch date = dateLine.match(message);
+    QVERIFY2(date.hasMatch(), mail.message.left(300).constData());
+    const int offset = QDateTime::currentDateTime().offsetFromUtc() / 60;
+    QCOMPARE(date.captured(3), QString::asprintf("%c%02d%02d", offset < 0 ? '-' : '+',
+                                                 std::abs(offset) / 60, std::abs(offset) % 60));
+    message.replace(date.capturedStart(), date.capturedLength(),
+                    QStringLiteral("\r\nDate: (sent)\r\n"));
+
+    const QByteArray expected = fromLine +
+                                "\r\nDate: (sent)\r\n"
+                                "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD KAVRO v 1.03 --\r\n"
+                                "To: <daftar-yayasan@nic.qv>\r\n" +
+                                subjectLine +
+                                "\r\n"
+                                "MIME-Version: 1.0\r\n"
+                                "Content-Type: text/plain; charset=windows-1252\r\n"
+                                "Content-Transfer-Encoding: 8bit\r\n"
+                                "\r\n" +
+                                document + "\r\n";
+    QCOMPARE(message.toLatin1().split('\n'), expected.split('\n'));
+}
+
+void TestSmtpClient::misbehavingServers_data() {
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArrayList>("reply");
+    QTest::addColumn<bool>("completes");
+    QTest::addColumn<bool>("afterTimeout");
+    QTest::addColumn<QByteArray>("neverSent");
+
+    QTest::newRow("multi-line greeting")
+        << QByteArray("") << QByteArrayList{"220-uji.qv\r\n220-selamat datang\r\n", "220 siap\r\n"}
+        << true << false << QByteArray();
+    QTest::newRow("reply split in its code")
+        << QByteArray("helo") << QByteArrayList{"2", "50 halo\r\n"} << true << false
+        << QByteArray();
+    QTest::newRow("multi-line reply in pieces")
+        << QByteArray(".") << QByteArrayList{"250-diterima\r", "\n250-antre\r\n250 ", "ok\r\n"}
+        << true << false << QByteArray();
+    QTest::newRow("recipient refused")
+        << QByteArray("rcpt") << QByteArrayList{"550 5.1.1 tidak dikenal\r\n"} << false << false
+        << QByteArray("data");
+    QTest::newRow("refused greeting") << QByteArray("") << QByteArrayList{"554 pergi\r\n"} << false
+                                      << false << QByteArray("HELO");
+    QTest::newRow("silence after connect")
+        << QByteArray("") << QByteArrayList{} << false << true << QByteArray("HELO");
+    QTest::newRow("closed during data")
+        << QByteArray(".") << QByteArrayList{"<close>"} << false << false << QByteArray("quit");
+    QTest::newRow("closed before the last reply")
+        << QByteArray("quit") << QByteArrayList{"<close>"} << false << false << QByteArray();
+}
+
+void TestSmtpClient::misbehavingServers() {
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArrayList, reply);
+    QFETCH(bool, completes);
+    QFETCH(bool, afterTimeout);
+    QFETCH(QByteArray, neverSent);
+    writeWorkFiles("Rina Wulandari", "BARU pelabuhan.yayasan.qv");
+    FakeSmtpServer server;
+    server.replies[command] = reply;
+    page->setServerPort(server.port());
+
+    QElapsedTimer clock;
+    clock.start();
+    bool completed = false;
+    QVERIFY(sendAndWait(&completed));
+    QCOMPARE(completed, completes);
+    if (!neverSent.isEmpty())
+        QVERIFY2(!server.received.contains(neverSent), server.received.constData());
+    if (completes) {
+        QVERIFY(server.received.endsWith("\r\n.\r\nquit\r\n"));
+        QCOMPARE(page->StatusTxt->text(), sentText);
+        return;
+    }
+    verifyFailureShown();
+    QTRY_VERIFY(!server.clientConnected());
+    // Silence waits out the time-out; anything else ends the wait as it happens.
+    if (afterTimeout)
+        QVERIFY(clock.elapsed() >= std::chrono::milliseconds(testTimeout).count());
+    else
+        QVERIFY(clock.elapsed() < std::chrono::milliseconds(testTimeout).count());
+}
+
+void TestSmtpClient::secondSendDuringASendLeavesItAlone() {
+    writeWorkFiles("Rina Wulandari", "BARU pelabuhan.yayasan.qv");
+    FakeSmtpServer server;
+    server.replies["helo"] = {"250-halo\r\n", "250-sebentar\r\n", "250-lagi\r\n", "250 ok\r\n"};
+    page->setServerPort(server.port());
+    QSignalSpy finished(page, &frmMail::sendFinished);
+
+    page->SkinButton1->click();
+    QTRY_COMPARE(page->StatusTxt->text(), QStringLiteral("Connecting...."));
+    page->SkinButton1->click();
+    QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
+    QVERIFY(finished.isEmpty());
+
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(server.connections, 1);
+    QCOMPARE(page->StatusTxt->text(), sentText);
+}
+
+QTEST_MAIN(TestSmtpClient)
+#include "tst_smtp_client.moc"

@@ -1,0 +1,100 @@
+#include "smtp_test_server.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+namespace {
+
+// A port nobody listens on right now. Another program may take it before aiosmtpd does;
+// start() then tries again.
+quint16 freeLoopbackPort() {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return probe.serverPort();
+}
+
+bool greets(quint16 port) {
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(200))
+        return false;
+    while (socket.waitForReadyRead(1000))
+        if (socket.canReadLine())
+            return socket.readLine().startsWith("220 ");
+    return false;
+}
+
+QByteArray fileBytes(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+SmtpTestServer::~SmtpTestServer() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+bool SmtpTestServer::start(QString *reason) {
+    for (int attempt = 0; attempt < 3; ++attempt)
+        if (tryStart(reason))
+            return true;
+    return false;
+}
+
+bool SmtpTestServer::tryStart(QString *reason) {
+    port_ = freeLoopbackPort();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PYTHONPATH"), QStringLiteral(VELD_TEST_SUPPORT_DIR));
+    process_.setProcessEnvironment(environment);
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process_.setStandardOutputFile(QProcess::nullDevice());
+    // Debian's interpreter: it is the one that sees Debian's aiosmtpd.
+    process_.start(QStringLiteral("/usr/bin/python3"),
+                   {QStringLiteral("-m"), QStringLiteral("aiosmtpd"), QStringLiteral("-n"),
+                    QStringLiteral("-l"), QStringLiteral("127.0.0.1:%1").arg(port_),
+                    QStringLiteral("-c"), QStringLiteral("smtp_capture.Capture"), folder_.path()});
+    if (!process_.waitForStarted(5000)) {
+        if (reason)
+            *reason = process_.errorString();
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && process_.state() == QProcess::Running) {
+        if (greets(port_))
+            return true;
+        QThread::msleep(50);
+    }
+    if (reason)
+        *reason = QStringLiteral("aiosmtpd did not greet on port %1").arg(port_);
+    process_.kill();
+    process_.waitForFinished(5000);
+    return false;
+}
+
+QList<ReceivedMail> SmtpTestServer::received() const {
+    QList<ReceivedMail> mails;
+    for (int number = 1;; ++number) {
+        const QString stem = QDir(folder_.path()).filePath(QString::number(number));
+        if (!QFile::exists(stem + QStringLiteral(".eml")))
+            return mails;
+        QByteArrayList head = fileBytes(stem + QStringLiteral(".envelope")).split('\n');
+        head.removeLast(); // after the last line end
+        ReceivedMail mail;
+        mail.greetingName = head.value(0);
+        mail.mailFrom = head.value(1);
+        mail.recipients = head.mid(2);
+        mail.message = fileBytes(stem + QStringLiteral(".eml"));
+        mails.append(mail);
+    }
+}
