@@ -2,8 +2,10 @@
 
 #include "document/work_files.h"
 #include "smtp_error_dialog.h"
+#include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
+#include "ui/typed_text.h"
 #include "wizard/window_set.h"
 
 #include <QFontDatabase>
@@ -76,12 +78,15 @@ frmMail::frmMail(WindowSet &windows)
     ToNametxt = makeField("ToNametxt", QStringLiteral("To Name"), this);
     ToNametxt->hide();
 
+    Picture1 = new TickerStrip(hintDesign(), this);
+
     txtEmailBodyOfMessage = new QPlainTextEdit(this);
     txtEmailBodyOfMessage->setObjectName(QStringLiteral("txtEmailBodyOfMessage"));
     txtEmailBodyOfMessage->setAccessibleName(QStringLiteral("Isi e-mail"));
     txtEmailBodyOfMessage->setFont(fieldFont());
     txtEmailBodyOfMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtEmailBodyOfMessage->setTabChangesFocus(true);
+    nameScrollBars(txtEmailBodyOfMessage);
 
     Frame1 = new QGroupBox(QStringLiteral("Status :"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -115,6 +120,19 @@ frmMail::~frmMail() {
     cutOffSend();
 }
 
+TickerDesign frmMail::hintDesign() {
+    TickerDesign design;
+    design.windowWidth = 5775;
+    design.windowHeight = 255;
+    design.stripWidth = 10935;
+    design.stripStart = 4800;
+    design.step = 25;
+    design.messages = {
+        {QStringLiteral("Isilah SMTP dari SMTP ISP/PJI anda terhubung.."), 720},
+        {QStringLiteral(" pastikan data SMTP valid dan koneksi Internet sudah aktif!.. "), 4920}};
+    return design;
+}
+
 void frmMail::placeControls() {
     auto at = [this](QWidget *control, int left, int top, int width, int height) {
         control->setGeometry(twipsRect(left, top, width, height, this));
@@ -143,6 +161,7 @@ void frmMail::placeControls() {
     }
     at(ToNametxt, 6000, 960, 2760, rowHeight);
 
+    Picture1->placeAt(1440, 1380);
     at(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
     at(Frame1, 240, 5220, 5400, 1080);
     StatusTxt->setGeometry(twipsRect(120, 300, 5160, 720, this));
@@ -172,8 +191,7 @@ void frmMail::fillFromWorkFiles() {
 void frmMail::SkinButton1_Click() {
     Frame1->show();
     SendEmail(txtEmailServer->text(), txtFromName->text(), txtFromEmailAddress->text(),
-              txtToEmailAddress->text(), txtEmailSubject->text(),
-              txtEmailBodyOfMessage->toPlainText());
+              txtToEmailAddress->text(), txtEmailSubject->text(), typedText(txtEmailBodyOfMessage));
 }
 
 void frmMail::showSendResult(bool completed) {

@@ -7,6 +7,7 @@
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
 #include "ui/skin_window.h"
+#include "ui/ticker_strip.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -23,6 +24,9 @@ class frmMail : public SkinWindow {
 public:
     explicit frmMail(WindowSet &windows);
     ~frmMail() override;
+
+    // The page's scrolling hints: sizes and texts, in twips.
+    static TickerDesign hintDesign();
 
     // Skins the controls, replays the entrance and fills the five fields from the work files.
     void Form_Activate() override;
@@ -58,7 +62,8 @@ public:
     SkinLabel *SkinLabel9 = nullptr; // "Subject"
     SkinLabel *SkinLabel10 = nullptr;
     QLineEdit *txtEmailSubject = nullptr;
-    QLineEdit *ToNametxt = nullptr; // hidden, so always empty
+    QLineEdit *ToNametxt = nullptr;  // hidden, so always empty
+    TickerStrip *Picture1 = nullptr; // the hints, moved by its Timer1
     QPlainTextEdit *txtEmailBodyOfMessage = nullptr;
     QGroupBox *Frame1 = nullptr; // "Status :", hidden until the first send
     SkinLabel *StatusTxt = nullptr;

@@ -3,8 +3,6 @@
 #include "document/code_page.h"
 #include "mail_header.h"
 
-#include <QRegularExpression>
-
 QByteArray mailDate(const QDateTime &when) {
     static const char *const days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     static const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -31,13 +29,23 @@ QByteArray headerBlock(const MailFields &mail, const QDateTime &when) {
 }
 
 QByteArray wireBody(const QString &body) {
-    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|\\r|\\n"));
-    QByteArrayList lines;
-    for (const QString &line : body.split(lineEnd)) {
-        QByteArray bytes = toWindows1252(line);
-        if (bytes.startsWith('.'))
-            bytes.prepend('.');
-        lines.append(bytes);
+    const QByteArray text = toWindows1252(body);
+    QByteArray wire;
+    wire.reserve(text.size() + text.size() / 16);
+    bool atLineStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            wire += "\r\n";
+            atLineStart = true;
+            continue;
+        }
+        if (atLineStart && c == '.')
+            wire += '.';
+        wire += c;
+        atLineStart = false;
     }
-    return lines.join("\r\n");
+    return wire;
 }
