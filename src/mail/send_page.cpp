@@ -2,7 +2,6 @@
 
 #include "document/work_files.h"
 #include "smtp_error_dialog.h"
-#include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
@@ -86,7 +85,6 @@ frmMail::frmMail(WindowSet &windows)
     txtEmailBodyOfMessage->setFont(fieldFont());
     txtEmailBodyOfMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtEmailBodyOfMessage->setTabChangesFocus(true);
-    nameScrollBars(txtEmailBodyOfMessage);
 
     Frame1 = new QGroupBox(QStringLiteral("Status :"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
