@@ -58,7 +58,6 @@ private slots:
 private:
     void openPageOnWorkFiles(const QByteArray &name, const QByteArray &subject);
     bool sendAndWait(bool *completed);
-    void verifyFailureShown();
 
     SmtpTestServer aiosmtpd;
     std::unique_ptr<ScopedWorkDir> work;
@@ -103,12 +102,6 @@ bool TestSmtpClient::sendAndWait(bool *completed) {
         return false;
     *completed = finished.first().first().toBool();
     return true;
-}
-
-void TestSmtpClient::verifyFailureShown() {
-    QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
-    QCOMPARE(page->Winsock1->state(), QAbstractSocket::UnconnectedState);
-    QVERIFY(page->StatusTxt->text() != sentText);
 }
 
 void TestSmtpClient::messageArrivesByteForByte_data() {
@@ -197,9 +190,6 @@ void TestSmtpClient::misbehavingServers_data() {
     QTest::newRow("reply split in its code")
         << QByteArray("helo") << QByteArrayList{"2", "50 halo\r\n"} << true << false
         << QByteArray();
-    QTest::newRow("multi-line reply in pieces")
-        << QByteArray(".") << QByteArrayList{"250-diterima\r", "\n250-antre\r\n250 ", "ok\r\n"}
-        << true << false << QByteArray();
     QTest::newRow("recipient refused")
         << QByteArray("rcpt") << QByteArrayList{"550 5.1.1 tidak dikenal\r\n"} << false << false
         << QByteArray("data");
@@ -242,7 +232,9 @@ void TestSmtpClient::misbehavingServers() {
         QCOMPARE(page->StatusTxt->text(), sentText);
         return;
     }
-    verifyFailureShown();
+    QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
+    QCOMPARE(page->Winsock1->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(page->StatusTxt->text() != sentText);
     QTRY_VERIFY(!server.clientConnected());
     // Silence waits out the time-out; anything else ends the wait as it happens.
     if (afterTimeout)

@@ -20,7 +20,7 @@ public:
     SmtpTestServer(const SmtpTestServer &) = delete;
     SmtpTestServer &operator=(const SmtpTestServer &) = delete;
 
-    // Starts the server and waits until it greets; false with a reason when it cannot.
+    // Starts the server and waits until it listens; false with a reason when it cannot.
     bool start(QString *reason = nullptr);
     quint16 port() const { return port_; }
 
