@@ -35,21 +35,6 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
     setFixedSize(twipsRect(0, 0, 5520, 2160, this).size());
 }
 
-void MessageDialog::showOver(QWidget *page) {
-    // Parent and modality are settled while the dialog is hidden: changing them on a
-    // visible window would hide it or take no effect.
-    if (page && parentWidget() != page) {
-        hide();
-        setParent(page, windowFlags());
-    }
-    if (!isVisible()) {
-        setWindowModality(Qt::WindowModal);
-        if (page) // centred over the page it speaks about
-            move(page->geometry().center() - QPoint(width() / 2, height() / 2));
-    }
-    Show();
-}
-
 void MessageDialog::Form_Activate() {
     if (beep_ == Beep::BeforeSkin)
         beep();

@@ -23,10 +23,6 @@ public:
     SkinLabel *const SkinLabel2; // none when the dialog has a single line
     SkinButton *const SkinButton1;
 
-    // Shows the dialog over its page, modal to that page only: the page takes no input
-    // while the dialog is open, every other window stays usable.
-    void showOver(QWidget *page);
-
     void Form_Activate() override;
     virtual void SkinButton1_Click() = 0;
 

@@ -5,6 +5,23 @@
 
 #include <QCloseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+// Top left of a window of `size` centred over `owner`, moved as little as needed to lie
+// wholly within `screen` (or to its top left corner when it is larger).
+QPoint placedOver(const QRect &owner, const QSize &size, const QRect &screen) {
+    const QPoint centred = owner.center() - QPoint(size.width() / 2, size.height() / 2);
+    const int left =
+        std::max(screen.left(), std::min(centred.x(), screen.right() + 1 - size.width()));
+    const int top =
+        std::max(screen.top(), std::min(centred.y(), screen.bottom() + 1 - size.height()));
+    return QPoint(left, top);
+}
+
+} // namespace
 
 SkinWindow::SkinWindow(const QString &caption, QWidget *parent)
     : QWidget(parent, Qt::Window), SkinForm1(new SkinForm(this)) {
@@ -19,6 +36,21 @@ void SkinWindow::Show() {
         raise();
     show();
     activateWindow();
+}
+
+void SkinWindow::showOver(QWidget *owner) {
+    // Parent and modality are settled while the window is hidden: changing them on a
+    // visible window would hide it or take no effect.
+    if (owner && parentWidget() != owner) {
+        hide();
+        setParent(owner, windowFlags());
+    }
+    if (!isVisible()) {
+        setWindowModality(Qt::WindowModal);
+        if (owner) // centred over the window it belongs to, and whole on its screen
+            move(placedOver(owner->geometry(), size(), owner->screen()->availableGeometry()));
+    }
+    Show();
 }
 
 bool SkinWindow::event(QEvent *event) {

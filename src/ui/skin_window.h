@@ -19,6 +19,10 @@ public:
     // Makes the window visible and active; a visible window is only activated.
     void Show();
 
+    // Shows the window over its owner, modal to that owner only: the owner takes no
+    // input while this window is open, every other window stays usable.
+    void showOver(QWidget *owner);
+
     // Assistive technology sees a dialog rather than a frame (modal while it is open, if
     // it is shown modal).
     virtual bool isDialog() const { return false; }
