@@ -1,5 +1,7 @@
 #include "splash_screen.h"
 
+#include "maker.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -21,9 +23,14 @@ SplashScreen::SplashScreen(int displayMs, QWidget *parent)
 }
 
 QStringList SplashScreen::lines() {
-    return {QStringLiteral("VELDA"),           QStringLiteral("REGISTRASI DOMAIN"),
-            QStringLiteral("K A V R O"),       QStringLiteral("Versi 1.03"),
-            QStringLiteral("www.kavronet.qv"), QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
+    // The acronym in spaced capitals: K A V R O.
+    const QString acronym = QLatin1String(maker::acronym);
+    QStringList spaced;
+    for (QChar letter : acronym)
+        spaced << QString(letter);
+    return {QStringLiteral("VELDA"),          QStringLiteral("REGISTRASI DOMAIN"),
+            spaced.join(QLatin1Char(' ')),    QStringLiteral("Versi 1.03"),
+            QLatin1String(maker::webAddress), QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
 }
 
 void SplashScreen::LoadSplash() {
