@@ -50,3 +50,45 @@ QPixmap helpPicture(const QSize &size) {
     painter.drawText(QRectF(50, 12, 100, 100), Qt::AlignCenter, QStringLiteral("?"));
     return picture;
 }
+
+QPixmap exitPicture(const QSize &size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size.width() / 100.0, size.height() / 100.0);
+
+    // The door frame and the dark opening.
+    painter.setPen(QPen(QColor(0x4a, 0x3a, 0x22), 3));
+    painter.setBrush(QColor(0x1c, 0x1c, 0x24));
+    painter.drawRect(QRectF(22, 10, 46, 82));
+    // The door leaf, swung open towards the viewer.
+    QLinearGradient wood(22, 0, 52, 0);
+    wood.setColorAt(0, QColor(0xc8, 0x8a, 0x3c));
+    wood.setColorAt(1, QColor(0x8e, 0x5a, 0x20));
+    QPainterPath leaf;
+    leaf.moveTo(22, 10);
+    leaf.lineTo(46, 18);
+    leaf.lineTo(46, 98);
+    leaf.lineTo(22, 92);
+    leaf.closeSubpath();
+    painter.setBrush(wood);
+    painter.drawPath(leaf);
+    painter.setBrush(QColor(0xf2, 0xd0, 0x6a));
+    painter.drawEllipse(QPointF(41, 56), 3, 3);
+
+    // A green arrow pointing out through the opening.
+    QPainterPath arrow;
+    arrow.moveTo(54, 46);
+    arrow.lineTo(78, 46);
+    arrow.lineTo(78, 36);
+    arrow.lineTo(96, 54);
+    arrow.lineTo(78, 72);
+    arrow.lineTo(78, 62);
+    arrow.lineTo(54, 62);
+    arrow.closeSubpath();
+    painter.setPen(QPen(QColor(0x0e, 0x5a, 0x1e), 2));
+    painter.setBrush(QColor(0x2e, 0xb8, 0x4a));
+    painter.drawPath(arrow);
+    return picture;
+}

@@ -5,9 +5,11 @@
 #include "document/work_files.h"
 #include "document/zone_table.h"
 #include "domain_message_box.h"
+#include "extras/about_box.h"
 #include "information_viewer.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
+#include "ui/maker.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
 #include "window_set.h"
@@ -85,11 +87,11 @@ frmMain::frmMain(WindowSet &windows)
         decorations[i] = makeLabel(name.constData(), QString(), p);
         markDecorative(decorations[i]);
     }
-    SkinPanel1 = new SkinPanel(QStringLiteral("KAVRO"), p);
+    SkinPanel1 = new SkinPanel(QLatin1String(maker::acronym), p);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
     SkinLabel19 = makeLabel("SkinLabel19", QLatin1String(zones::countryCodeLabel), p);
     SkinLabel20 = makeLabel("SkinLabel20", QStringLiteral("Country Code Top Level Domain"), p);
-    SkinLabel21 = makeLabel("SkinLabel21", QStringLiteral("Kavronet"), p);
+    SkinLabel21 = makeLabel("SkinLabel21", QLatin1String(maker::organisation), p);
     for (SkinLabel *line : {SkinLabel19, SkinLabel20, SkinLabel21})
         line->setAlignment(Qt::AlignCenter);
 
@@ -161,39 +163,53 @@ void frmMain::placeControls() {
 }
 
 void frmMain::buildMenu() {
+    auto item = [](QMenu *menu, const char *name, const QString &caption) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
     QMenu *mnFile = menuBar->addMenu(QStringLiteral("Tampilan"));
     mnFile->setObjectName(QStringLiteral("mnFile"));
+    mnFile->menuAction()->setObjectName(QStringLiteral("mnFile"));
     QMenu *mnBuildSkin = mnFile->addMenu(QStringLiteral("Skin"));
     mnBuildSkin->setObjectName(QStringLiteral("mnBuildSkin"));
+    mnBuildSkin->menuAction()->setObjectName(QStringLiteral("mnBuildSkin"));
+    const char *skinItems[] = {"mnSkin1", "mnSkin2", "mnSkin3", "mnSkin4",
+                               "mnMenu5", "mnMenu6", "mnMenu7", "mnMenu8"};
     for (std::size_t i = 0; i < builtinSkins.size(); ++i) {
-        QAction *item = mnBuildSkin->addAction(QLatin1String(builtinSkins[i].name));
-        connect(item, &QAction::triggered, this,
+        QAction *skin = item(mnBuildSkin, skinItems[i], QLatin1String(builtinSkins[i].name));
+        connect(skin, &QAction::triggered, this,
                 [this, i] { ApplySkinToMain(skinStorages[i]->StoredSkin()); });
     }
-    QAction *mnOpenSkin = mnFile->addAction(QStringLiteral("Skin Lainnya.."));
-    connect(mnOpenSkin, &QAction::triggered, this, &frmMain::mnOpenSkin_Click);
-    // Switched off in the design and never switched on.
-    QAction *mnImportWinamp = mnFile->addAction(QStringLiteral("Import WinAmp"));
+    connect(item(mnFile, "mnOpenSkin", QStringLiteral("Skin Lainnya..")), &QAction::triggered, this,
+            &frmMain::mnOpenSkin_Click);
+    // Switched off in the design and never switched on: they have no command, and a
+    // switched-off entry answers neither a click nor its shortcut.
+    QAction *mnImportWinamp = item(mnFile, "mnImportWinamp", QStringLiteral("Import WinAmp"));
     mnImportWinamp->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     mnImportWinamp->setEnabled(false);
-    QAction *mnSave = mnFile->addAction(QStringLiteral("&Save Skin"));
+    QAction *mnSave = item(mnFile, "mnSave", QStringLiteral("&Save Skin"));
     mnSave->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     mnSave->setEnabled(false);
-    mnFile->addSeparator();
-    QAction *mnExit = mnFile->addAction(QStringLiteral("Dea&ktifasi"));
-    mnExit->setObjectName(QStringLiteral("mnExit"));
+    mnFile->addSeparator()->setObjectName(QStringLiteral("mnSep20"));
+    QAction *mnExit = item(mnFile, "mnExit", QStringLiteral("Dea&ktifasi"));
     mnExit->setShortcut(QKeySequence(QStringLiteral("Ctrl+K")));
     connect(mnExit, &QAction::triggered, this, &frmMain::mnExit_Click);
 
     QMenu *mnControls = menuBar->addMenu(QStringLiteral("Controls"));
     mnControls->setObjectName(QStringLiteral("mnControls"));
-    QAction *mnAutoApply = mnControls->addAction(QStringLiteral("Auto-Apply Skin"));
+    mnControls->menuAction()->setObjectName(QStringLiteral("mnControls"));
+    QAction *mnAutoApply = item(mnControls, "mnAutoApply", QStringLiteral("Auto-Apply Skin"));
     mnAutoApply->setCheckable(true);
     mnAutoApply->setChecked(true);
-    mnControls->addAction(QStringLiteral("Apply Skin"));
-    mnControls->addAction(QStringLiteral("Remove Skin"));
+    item(mnControls, "mnApplySkin", QStringLiteral("Apply Skin"));
+    item(mnControls, "mnRemoveSkin", QStringLiteral("Remove Skin"));
     mnControls->setEnabled(false);
     mnControls->menuAction()->setEnabled(false);
+
+    QAction *mnAbout = menuBar->addAction(QStringLiteral("Detail"));
+    mnAbout->setObjectName(QStringLiteral("mnAbout"));
+    connect(mnAbout, &QAction::triggered, this, &frmMain::mnAbout_Click);
 }
 
 void frmMain::Form_Load() {
@@ -290,6 +306,10 @@ void frmMain::SkinButton2_Click() {
     ::Form13 *viewer = windows_.Form13.get();
     viewer->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
     viewer->Show();
+}
+
+void frmMain::mnAbout_Click() {
+    windows_.frmAbout.get()->showOver(this);
 }
 
 void frmMain::mnExit_Click() {

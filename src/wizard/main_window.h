@@ -31,6 +31,7 @@ public:
 
     void SkinButton3_Click(); // "Selanjutnya.."
     void SkinButton2_Click(); // "Informasi"
+    void mnAbout_Click();     // "Detail"
     void mnExit_Click();      // "Dea&ktifasi"
     // "Skin Lainnya..": asks for a file, then loads it.
     void mnOpenSkin_Click();

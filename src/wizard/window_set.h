@@ -14,6 +14,8 @@ class Form13;
 class WorkFileErrorDialog;
 class frmMail;
 class Form1;
+class frmAbout;
+class FormCredits;
 
 struct StartupOptions {
     // How long the splash screen stays up while the main window loads.
@@ -37,6 +39,8 @@ public:
     WindowSlot<::WorkFileErrorDialog> WorkFileErrorDialog;
     WindowSlot<::frmMail> frmMail;
     WindowSlot<::Form1> Form1;
+    WindowSlot<::frmAbout> frmAbout;
+    WindowSlot<::FormCredits> FormCredits;
 
     // Closes every window and stops the program.
     void End();

@@ -1,0 +1,241 @@
+#include "credits_roll.h"
+
+#include "about_box.h"
+#include "document/zone_table.h"
+#include "ui/maker.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+#include "wizard/main_window.h"
+#include "wizard/window_set.h"
+
+#include <QApplication>
+#include <QHideEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <limits>
+
+namespace {
+
+// The roll moves one unit per frame, and a frame follows only after more than this.
+constexpr int framePauseMilliseconds = 40;
+constexpr int scrollFontPointSize = 8;
+
+constexpr int textFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+
+QString zoneLabel(std::size_t entry) {
+    return QLatin1String(zones::table[entry].text);
+}
+
+} // namespace
+
+CreditsScroll::CreditsScroll(QWidget *parent) : QWidget(parent) {
+    setContentsMargins(1, 1, 1, 1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CreditsScroll::setText(const QString &text) {
+    text_ = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setAccessibleDescription(text_);
+    update();
+}
+
+int CreditsScroll::measureTextHeight() const {
+    if (text_.isEmpty())
+        return 0;
+    const QRect room(0, 0, contentsRect().width(), std::numeric_limits<int>::max() / 2);
+    return fontMetrics().boundingRect(room, textFlags, text_).height();
+}
+
+void CreditsScroll::drawTextIn(const QRect &rect) {
+    drawn_ = rect;
+    update();
+}
+
+void CreditsScroll::paintEvent(QPaintEvent *) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (drawn_.isNull())
+        return;
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    painter.setPen(QColor(FormCredits::scrollTextColour));
+    painter.drawText(drawn_.translated(inside.topLeft()), textFlags, text_);
+}
+
+FormCredits::FormCredits(WindowSet &windows)
+    : SkinWindow(QStringLiteral("Credits ...")), windows_(windows), rollTimer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("FormCredits"));
+    auto at = [this](QWidget *control, int left, int top, int width, int height) {
+        control->setGeometry(twipsRect(left, top, width, height, this));
+    };
+
+    picScroll = new CreditsScroll(this);
+    picScroll->setObjectName(QStringLiteral("picScroll"));
+    picScroll->setAccessibleName(QStringLiteral("Credits"));
+    at(picScroll, 240, 240, 6720, 4200);
+    QFont scrollFont = picScroll->font();
+    scrollFont.setPointSize(scrollFontPointSize);
+    picScroll->setFont(scrollFont);
+    picScroll->setText(creditsText());
+
+    Picture2 = new QLabel(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(QStringLiteral("Pintu keluar"));
+    at(Picture2, 5520, 4620, 480, 480);
+    Picture2->setPixmap(exitPicture(Picture2->size()));
+
+    lblExit = new QLabel(QStringLiteral("EXIT"), this);
+    lblExit->setObjectName(QStringLiteral("lblExit"));
+    at(lblExit, 6060, 4680, 900, 360);
+    QFont exitFont = lblExit->font();
+    exitFont.setBold(true);
+    exitFont.setPointSize(12);
+    lblExit->setFont(exitFont);
+    setExitColour(exitColour);
+
+    SkinButton1 = new SkinButton(QStringLiteral("Baiklah.."), this);
+    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
+    at(SkinButton1, 2760, 4680, 1455, 405);
+    SkinButton1->hide(); // until the pointer first moves over the window
+    connect(SkinButton1, &SkinButton::clicked, this, &FormCredits::SkinButton1_Click);
+
+    // The pointer over the window's own background and over "EXIT" changes the look;
+    // over the other controls it counts as neither.
+    setMouseTracking(true);
+    lblExit->setMouseTracking(true);
+    lblExit->installEventFilter(this);
+    for (QWidget *control : {static_cast<QWidget *>(picScroll), static_cast<QWidget *>(Picture2),
+                             static_cast<QWidget *>(SkinButton1)})
+        control->setAttribute(Qt::WA_NoMousePropagation);
+
+    rollTimer_->setTimerType(Qt::PreciseTimer);
+    rollTimer_->setInterval(framePauseMilliseconds + 1);
+    connect(rollTimer_, &QTimer::timeout, this, &FormCredits::rollTimer_Timer);
+
+    setFixedSize(twipsRect(0, 0, 7200, 5400, this).size());
+
+    // Load: the main window's skin on the button.
+    if (windows_.frmMain.loaded())
+        SkinForm1->setCurrentSkin(windows_.frmMain.get()->SkinForm1->CurrentSkin());
+    SkinButton1->ApplySkin(SkinForm1);
+}
+
+QString FormCredits::creditsText() {
+    const QString name = QLatin1String(maker::acronym);
+    const QStringList lines{
+        QStringLiteral("     VELDA v 1.03          ") + QLatin1String(maker::fullName) +
+            QStringLiteral("     "),
+        QString(),
+        QString(),
+        QStringLiteral("Coordination, design and development of this application:"),
+        QStringLiteral("Damar Laksita Wiranggana, ") + name,
+        QString(),
+        QString(),
+        QStringLiteral("Acknowledgement and my personal thanks to:"),
+        QString(),
+        QString(),
+        QStringLiteral("Sekar Palupi Andaresta"),
+        QStringLiteral("Bayu Rangga Kalendra"),
+        name + QStringLiteral(" Second Level Domain Administrator Team:"),
+        QStringLiteral(
+            "    Wulan Citrasendari (%1), Gilang Pramesworo (%2), Nadira Kusumalaya (%3),")
+            .arg(zoneLabel(0), zoneLabel(3), zoneLabel(5)),
+        QStringLiteral("    Teguh Arkanantya (%1) and Ratri Handayasmara (%2)")
+            .arg(zoneLabel(6), zoneLabel(7)),
+        QString(),
+        QString(),
+        QStringLiteral("Lunakrafa Software, Marindal office"),
+        QStringLiteral("Pusat Data Negara Velderia"),
+        QStringLiteral("Gilda Penyedia Jaring Velderia"),
+        QStringLiteral("as well as to: Putri Anindyaswari, Jaka Mahendrata, the VELD testers "
+                       "and every ") +
+            name + QStringLiteral(" volunteer"),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("Many thanks to *YOU* as well for using this application........"),
+        QString(),
+        QString(),
+        QStringLiteral("Comments + questions, please mail to: ") + QLatin1String(maker::mailbox) +
+            QStringLiteral(", damar@kavronet.qv, relawan@kavronet.qv"),
+        QString(),
+        QLatin1String(maker::webAddress),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+void FormCredits::Form_Activate() {
+    if (stop_)
+        return;
+    const int height = picScroll->measureTextHeight();
+    if (height == 0) {
+        // Nothing to roll: the window closes at once.
+        stop_ = true;
+        windows_.FormCredits.unload();
+        return;
+    }
+    // Each activation starts the text again just below the visible area.
+    const QRect inside = picScroll->contentsRect();
+    roll_ = QRect(0, inside.height(), inside.width(), height);
+    sinceLastFrame_.invalidate();
+    rollTimer_->start();
+}
+
+void FormCredits::rollTimer_Timer() {
+    // The first frame always draws; later ones only after more than the pause.
+    if (sinceLastFrame_.isValid() && sinceLastFrame_.elapsed() <= framePauseMilliseconds)
+        return;
+    drawNextFrame();
+}
+
+void FormCredits::drawNextFrame() {
+    picScroll->drawTextIn(roll_);
+    roll_.translate(0, -1);
+    if (roll_.top() < -roll_.height())
+        roll_.moveTop(picScroll->contentsRect().height());
+    sinceLastFrame_.start();
+}
+
+void FormCredits::endRoll() {
+    stop_ = true;
+    rollTimer_->stop();
+}
+
+void FormCredits::SkinButton1_Click() {
+    endRoll();
+    QApplication::beep();
+    windows_.FormCredits.unload();
+    windows_.frmAbout.get()->Show();
+}
+
+void FormCredits::hideEvent(QHideEvent *event) {
+    // Hidden by an unload, however it came: the roll ends with the window.
+    if (!event->spontaneous() && isRolling())
+        endRoll();
+    SkinWindow::hideEvent(event);
+}
+
+void FormCredits::setExitColour(QRgb colour) {
+    QPalette palette = lblExit->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    lblExit->setPalette(palette);
+}
+
+void FormCredits::mouseMoveEvent(QMouseEvent *event) {
+    setExitColour(exitColourOverWindow);
+    Picture2->hide();
+    SkinButton1->show();
+    SkinWindow::mouseMoveEvent(event);
+}
+
+bool FormCredits::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == lblExit && event->type() == QEvent::MouseMove) {
+        setExitColour(exitColourOverExit);
+        Picture2->show();
+        SkinButton1->show();
+        return true;
+    }
+    return SkinWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,167 @@
+// The credits: the text and its order, the roll's geometry and pace, the pointer's
+// effects, and every way the roll ends.
+#include "extras/about_box.h"
+#include "extras/credits_roll.h"
+#include "support/windows.h"
+#include "wizard/main_window.h"
+#include "wizard/quick_start.h"
+#include "wizard/window_set.h"
+
+#include <QtTest>
+
+class TestCreditsRoll : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void textKeepsItsOrderAndLineEnds();
+    void rollEntersFromBelowOneUnitPerFrameAndComesBack();
+    void rollWaitsMoreThanFortyMillisecondsPerFrame();
+    void emptyTextClosesTheWindowAtOnce();
+    void pointerShowsTheButtonAndBaiklahReturnsToTheAboutBox();
+    void everyUnloadStopsTheRoll_data();
+    void everyUnloadStopsTheRoll();
+
+private:
+    void openCredits();
+    std::unique_ptr<WindowSet> windows;
+    frmAbout *about = nullptr;
+    FormCredits *credits = nullptr;
+};
+
+void TestCreditsRoll::init() {
+    windows = std::make_unique<WindowSet>(quickStart());
+    frmMain *page = windows->frmMain.get();
+    QVERIFY(waitUntilActive(page));
+    page->mnAbout_Click();
+    about = windows->frmAbout.get();
+    QVERIFY(waitUntilActive(about));
+}
+
+void TestCreditsRoll::cleanup() {
+    windows.reset();
+}
+
+void TestCreditsRoll::openCredits() {
+    about->SkinButton2_Click();
+    credits = windows->FormCredits.get();
+    QVERIFY(waitUntilActive(credits));
+    QVERIFY(credits->isRolling());
+}
+
+void TestCreditsRoll::textKeepsItsOrderAndLineEnds() {
+    const QString text = FormCredits::creditsText();
+    QVERIFY(!text.contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    // Text lines (x) and empty lines (.) in the order of the acknowledgement.
+    QString shape;
+    for (const QString &line : lines)
+        shape += line.isEmpty() ? QLatin1Char('.') : QLatin1Char('x');
+    QCOMPARE(shape, QStringLiteral("x..xx..x..xxxxx..xxxx...x..x.x"));
+    QVERIFY(lines[0].contains(QStringLiteral("VELDA v 1.03     ")));
+    QCOMPARE(lines[7], QStringLiteral("Acknowledgement and my personal thanks to:"));
+    QCOMPARE(lines[12], QStringLiteral("KAVRO Second Level Domain Administrator Team:"));
+    QVERIFY(lines[13].startsWith(QLatin1Char(' ')) && lines[14].startsWith(QLatin1Char(' ')));
+    QCOMPARE(lines[13].count(QLatin1Char('(')) + lines[14].count(QLatin1Char('(')), 5);
+    QVERIFY(lines[20].startsWith(QStringLiteral("as well as to: ")));
+    QCOMPARE(lines[24],
+             QStringLiteral("Many thanks to *YOU* as well for using this application........"));
+    QVERIFY(lines[27].startsWith(QStringLiteral("Comments + questions, please mail to: ")));
+    QCOMPARE(lines[27].count(QLatin1Char('@')), 3);
+}
+
+void TestCreditsRoll::rollEntersFromBelowOneUnitPerFrameAndComesBack() {
+    openCredits();
+    credits->Form_Activate(); // each activation starts the text again just below
+    const QRect inside = credits->picScroll->contentsRect();
+    const int below = inside.height();
+    const int height = credits->picScroll->measureTextHeight();
+    QVERIFY(height > below); // the text is longer than the area it rolls through
+    QCOMPARE(credits->rollRect(), QRect(0, below, inside.width(), height));
+
+    credits->drawNextFrame();
+    QCOMPARE(credits->picScroll->drawnRect().top(), below);
+    QCOMPARE(credits->rollRect().top(), below - 1);
+    for (int frame = 1; frame < below + height; ++frame)
+        credits->drawNextFrame();
+    // Its top has come up to -height: the text has just left; one more frame and it
+    // starts again from below.
+    QCOMPARE(credits->rollRect().top(), -height);
+    credits->drawNextFrame();
+    QCOMPARE(credits->picScroll->drawnRect().top(), -height);
+    QCOMPARE(credits->rollRect(), QRect(0, below, inside.width(), height));
+}
+
+void TestCreditsRoll::rollWaitsMoreThanFortyMillisecondsPerFrame() {
+    openCredits();
+    credits->Form_Activate();
+    const int start = credits->rollRect().top();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::qWait(600);
+    const int frames = start - credits->rollRect().top();
+    QVERIFY2(frames >= 1, "the roll does not move");
+    QVERIFY2(frames <= clock.elapsed() / 41 + 1, qPrintable(QString::number(frames)));
+}
+
+void TestCreditsRoll::emptyTextClosesTheWindowAtOnce() {
+    credits = windows->FormCredits.get();
+    credits->picScroll->setText(QString());
+    QCOMPARE(credits->picScroll->measureTextHeight(), 0);
+    QPointer<FormCredits> watch = credits;
+    about->SkinButton2_Click();
+    QTRY_VERIFY(!windows->FormCredits.loaded());
+    QVERIFY(!watch || !watch->isRolling());
+    QTRY_VERIFY(watch.isNull());
+}
+
+void TestCreditsRoll::pointerShowsTheButtonAndBaiklahReturnsToTheAboutBox() {
+    openCredits();
+    QVERIFY(!credits->SkinButton1->isVisible());
+    auto exitColour = [this] { return credits->lblExit->palette().color(QPalette::WindowText); };
+
+    // Over the window's own background, below the scroll area.
+    QTest::mouseMove(credits->windowHandle(), QPoint(10, credits->height() - 10));
+    QTRY_VERIFY(credits->SkinButton1->isVisible());
+    QCOMPARE(exitColour(), QColor(0xff, 0x00, 0xff));
+    QVERIFY(credits->Picture2->isHidden());
+
+    QTest::mouseMove(credits->windowHandle(), credits->lblExit->geometry().center());
+    QTRY_COMPARE(exitColour(), QColor(0x00, 0x00, 0xff));
+    QVERIFY(!credits->Picture2->isHidden());
+    QVERIFY(credits->SkinButton1->isVisible());
+
+    QPointer<FormCredits> watch = credits;
+    credits->SkinButton1->click();
+    QVERIFY(watch->stopped() && !watch->isRolling());
+    QVERIFY(!windows->FormCredits.loaded());
+    QVERIFY(waitUntilActive(about));
+    QCOMPARE(QApplication::activeModalWidget(), about);
+    QTRY_VERIFY(watch.isNull());
+}
+
+void TestCreditsRoll::everyUnloadStopsTheRoll_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("unload") << "unload";
+    QTest::newRow("end of the run") << "end";
+    QTest::newRow("window manager") << "close";
+}
+
+void TestCreditsRoll::everyUnloadStopsTheRoll() {
+    QFETCH(QString, how);
+    openCredits();
+    QPointer<FormCredits> watch = credits;
+    if (how == QLatin1String("unload"))
+        windows->FormCredits.unload();
+    else if (how == QLatin1String("end"))
+        windows->End();
+    else
+        credits->close();
+    QVERIFY(!windows->FormCredits.loaded());
+    QVERIFY(watch);
+    QVERIFY(watch->stopped() && !watch->isRolling());
+    QTRY_VERIFY(watch.isNull());
+}
+
+QTEST_MAIN(TestCreditsRoll)
+#include "tst_credits_roll.moc"

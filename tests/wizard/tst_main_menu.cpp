@@ -1,0 +1,180 @@
+// The main window's menu bar: its entries, the skins it applies, the skin-file dialog,
+// and the switched-off entries that neither a click nor a shortcut can choose.
+#include "quick_start.h"
+#include "support/windows.h"
+#include "support/work_dir.h"
+#include "ui/skin_file.h"
+#include "wizard/main_window.h"
+#include "wizard/window_set.h"
+
+#include <QFileDialog>
+#include <QMenu>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// One line per entry, depth-first: indent, object name, caption, shortcut and state.
+void describe(const QList<QAction *> &actions, int depth, QStringList &lines) {
+    for (QAction *action : actions) {
+        QString line = QString(depth * 2, QLatin1Char(' ')) + action->objectName() +
+                       QLatin1Char(' ') + (action->isSeparator() ? "-" : action->text());
+        if (!action->shortcut().isEmpty())
+            line += QLatin1Char(' ') + action->shortcut().toString();
+        if (!action->isEnabled())
+            line += QStringLiteral(" off");
+        if (action->isCheckable())
+            line += action->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
+        lines << line;
+        if (action->menu())
+            describe(action->menu()->actions(), depth + 1, lines);
+    }
+}
+
+// Answers the next file dialog once it is open.
+void answerFileDialog(std::function<void(QFileDialog *)> answer) {
+    QTimer::singleShot(0, [answer] {
+        QFileDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
+        answer(dialog);
+    });
+}
+
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void entriesStandAsDesigned();
+    void eachSkinEntryAppliesItsSkin();
+    void switchedOffEntriesCannotBeChosen();
+    void skinFileDialogOffersBothKindsAndSwallowsFailures();
+
+private:
+    QAction *action(const char *name) const {
+        return page->menuBar->findChild<QAction *>(QLatin1String(name));
+    }
+    std::unique_ptr<ScopedWorkDir> work;
+    std::unique_ptr<WindowSet> windows;
+    frmMain *page = nullptr;
+};
+
+void TestMainMenu::init() {
+    work = std::make_unique<ScopedWorkDir>();
+    windows = std::make_unique<WindowSet>(quickStart());
+    page = windows->frmMain.get();
+    QVERIFY(waitUntilActive(page));
+}
+
+void TestMainMenu::cleanup() {
+    windows.reset();
+    work.reset();
+}
+
+void TestMainMenu::entriesStandAsDesigned() {
+    QStringList lines;
+    describe(page->menuBar->actions(), 0, lines);
+    QCOMPARE(lines, QStringList({
+                        "mnFile Tampilan",
+                        "  mnBuildSkin Skin",
+                        "    mnSkin1 WinAqua",
+                        "    mnSkin2 BarCharts",
+                        "    mnSkin3 B-Studio",
+                        "    mnSkin4 Metallic",
+                        "    mnMenu5 Zhelezo",
+                        "    mnMenu6 Web-II",
+                        "    mnMenu7 Media",
+                        "    mnMenu8 Military (Transparant)",
+                        "  mnOpenSkin Skin Lainnya..",
+                        "  mnImportWinamp Import WinAmp Ctrl+W off",
+                        "  mnSave &Save Skin Ctrl+S off",
+                        "  mnSep20 -",
+                        "  mnExit Dea&ktifasi Ctrl+K",
+                        "mnControls Controls off",
+                        "  mnAutoApply Auto-Apply Skin [x]",
+                        "  mnApplySkin Apply Skin",
+                        "  mnRemoveSkin Remove Skin",
+                        "mnAbout Detail",
+                    }));
+}
+
+void TestMainMenu::eachSkinEntryAppliesItsSkin() {
+    const QList<QAction *> skins = action("mnBuildSkin")->menu()->actions();
+    QCOMPARE(skins.size(), 8);
+    // Backwards, so that every entry changes the skin.
+    for (int i = 7; i >= 0; --i) {
+        skins[i]->trigger();
+        QCOMPARE(page->SkinForm1->CurrentSkin(), page->skinStorages[i]->StoredSkin());
+        QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, skins[i]->text());
+    }
+}
+
+void TestMainMenu::switchedOffEntriesCannotBeChosen() {
+    QSignalSpy ended(windows.get(), &WindowSet::ended);
+    const SkinRef before = page->SkinForm1->CurrentSkin();
+    QList<QSignalSpy *> spies;
+    for (const char *name :
+         {"mnImportWinamp", "mnSave", "mnAutoApply", "mnApplySkin", "mnRemoveSkin", "mnControls"})
+        spies << new QSignalSpy(action(name), &QAction::triggered);
+
+    QTest::keyClick(page, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(page, Qt::Key_S, Qt::ControlModifier);
+    // A click on "Controls" opens nothing; a click on a greyed entry chooses nothing.
+    QTest::mouseClick(page->menuBar, Qt::LeftButton, {},
+                      page->menuBar->actionGeometry(action("mnControls")).center());
+    QVERIFY(!action("mnControls")->menu()->isVisible());
+    QMenu *file = action("mnFile")->menu();
+    file->popup(page->mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(file));
+    QTest::mouseClick(file, Qt::LeftButton, {}, file->actionGeometry(action("mnSave")).center());
+    QCoreApplication::processEvents();
+    for (QSignalSpy *spy : spies)
+        QCOMPARE(spy->count(), 0);
+    qDeleteAll(spies);
+    QCOMPARE(page->SkinForm1->CurrentSkin(), before);
+    QCOMPARE(ended.count(), 0);
+    file->hide();
+
+    // The live shortcut on the same menu does its work: "Dea&ktifasi" ends the run.
+    QVERIFY(waitUntilActive(page));
+    QTest::keyClick(page, Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(ended.count(), 1);
+}
+
+void TestMainMenu::skinFileDialogOffersBothKindsAndSwallowsFailures() {
+    const SkinRef before = page->SkinForm1->CurrentSkin();
+    QStringList filters;
+    answerFileDialog([&filters](QFileDialog *dialog) {
+        filters = dialog->nameFilters();
+        dialog->reject();
+    });
+    action("mnOpenSkin")->trigger();
+    QCOMPARE(filters, QStringList({"Skin Files (*.skn)", "Old-styled skins (*.xml)"}));
+    QCOMPARE(page->SkinForm1->CurrentSkin(), before);
+
+    // A file that is no skin is chosen: nothing changes, nothing is said.
+    work->write(QStringLiteral("rusak.xml"), "<veld-skin version=\"1\"><skin>");
+    answerFileDialog([this](QFileDialog *dialog) {
+        dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
+        dialog->selectFile(work->filePath(QStringLiteral("rusak.xml")));
+        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
+    });
+    action("mnOpenSkin")->trigger();
+    QCOMPARE(page->SkinForm1->CurrentSkin(), before);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // A good one is applied.
+    work->write(QStringLiteral("media.xml"), writeSkinXml(*page->skinStorages[6]->StoredSkin()));
+    answerFileDialog([this](QFileDialog *dialog) {
+        dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
+        dialog->selectFile(work->filePath(QStringLiteral("media.xml")));
+        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
+    });
+    action("mnOpenSkin")->trigger();
+    QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, QStringLiteral("Media"));
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_main_menu.moc"
