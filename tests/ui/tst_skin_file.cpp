@@ -85,7 +85,8 @@ void SkinFileTest::builtinSkinsLoadAndDiffer() {
         QVERIFY(skin);
         QCOMPARE(storage.StoredSkin().get(), skin.get());
         QCOMPARE(skin->SkinTitle, QString::fromUtf8(builtinSkins[i].name));
-        QCOMPARE(skin->SkinArtist, QStringLiteral("Tim VELD"));
+        // The about box names each skin's artist and says what the skin is.
+        QVERIFY(!skin->SkinArtist.isEmpty());
         QVERIFY(!skin->SkinInfo.isEmpty());
         // Standard controls and the buttons' text must stay readable.
         QVERIFY2(contrast(skin->ControlColor1, skin->ControlColor2) >= 4.5, builtinSkins[i].name);
