@@ -35,6 +35,7 @@ CreditsScroll::CreditsScroll(QWidget *parent) : QWidget(parent) {
 
 void CreditsScroll::setText(const QString &text) {
     text_ = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    rendered_ = QPixmap();
     setAccessibleDescription(text_);
     update();
 }
@@ -51,17 +52,37 @@ void CreditsScroll::drawTextIn(const QRect &rect) {
     update();
 }
 
+void CreditsScroll::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange)
+        rendered_ = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+QPixmap CreditsScroll::renderedText(const QSize &size) const {
+    // The text is laid out once per size and only copied for each frame of the roll.
+    if (rendered_.isNull() || rendered_.deviceIndependentSize().toSize() != size) {
+        const qreal ratio = devicePixelRatioF();
+        rendered_ = QPixmap(size * ratio);
+        rendered_.setDevicePixelRatio(ratio);
+        rendered_.fill(Qt::transparent);
+        QPainter painter(&rendered_);
+        painter.setFont(font());
+        painter.setPen(QColor(FormCredits::scrollTextColour));
+        painter.drawText(QRect(QPoint(0, 0), size), textFlags, text_);
+    }
+    return rendered_;
+}
+
 void CreditsScroll::paintEvent(QPaintEvent *) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
     painter.setPen(QColor(0x40, 0x40, 0x40));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    if (drawn_.isNull())
+    if (drawn_.isEmpty() || text_.isEmpty())
         return;
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.setPen(QColor(FormCredits::scrollTextColour));
-    painter.drawText(drawn_.translated(inside.topLeft()), textFlags, text_);
+    painter.drawPixmap(drawn_.topLeft() + inside.topLeft(), renderedText(drawn_.size()));
 }
 
 FormCredits::FormCredits(WindowSet &windows)
@@ -74,7 +95,7 @@ FormCredits::FormCredits(WindowSet &windows)
     picScroll = new CreditsScroll(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
     picScroll->setAccessibleName(QStringLiteral("Credits"));
-    at(picScroll, 240, 240, 6720, 4200);
+    at(picScroll, 240, 240, 7680, 4200);
     QFont scrollFont = picScroll->font();
     scrollFont.setPointSize(scrollFontPointSize);
     picScroll->setFont(scrollFont);
@@ -83,12 +104,12 @@ FormCredits::FormCredits(WindowSet &windows)
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setAccessibleName(QStringLiteral("Pintu keluar"));
-    at(Picture2, 5520, 4620, 480, 480);
+    at(Picture2, 6480, 4620, 480, 480);
     Picture2->setPixmap(exitPicture(Picture2->size()));
 
     lblExit = new QLabel(QStringLiteral("EXIT"), this);
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    at(lblExit, 6060, 4680, 900, 360);
+    at(lblExit, 7020, 4680, 900, 360);
     QFont exitFont = lblExit->font();
     exitFont.setBold(true);
     exitFont.setPointSize(12);
@@ -97,7 +118,7 @@ FormCredits::FormCredits(WindowSet &windows)
 
     SkinButton1 = new SkinButton(QStringLiteral("Baiklah.."), this);
     SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
-    at(SkinButton1, 2760, 4680, 1455, 405);
+    at(SkinButton1, 3360, 4680, 1455, 405);
     SkinButton1->hide(); // until the pointer first moves over the window
     connect(SkinButton1, &SkinButton::clicked, this, &FormCredits::SkinButton1_Click);
 
@@ -114,7 +135,7 @@ FormCredits::FormCredits(WindowSet &windows)
     rollTimer_->setInterval(framePauseMilliseconds + 1);
     connect(rollTimer_, &QTimer::timeout, this, &FormCredits::rollTimer_Timer);
 
-    setFixedSize(twipsRect(0, 0, 7200, 5400, this).size());
+    setFixedSize(twipsRect(0, 0, 8160, 5400, this).size());
 
     // Load: the main window's skin on the button.
     if (windows_.frmMain.loaded())
@@ -139,8 +160,7 @@ QString FormCredits::creditsText() {
         QStringLiteral("Sekar Palupi Andaresta"),
         QStringLiteral("Bayu Rangga Kalendra"),
         name + QStringLiteral(" Second Level Domain Administrator Team:"),
-        QStringLiteral(
-            "    Wulan Citrasendari (%1), Gilang Pramesworo (%2), Nadira Kusumalaya (%3),")
+        QStringLiteral("    Wulan Citrasari (%1), Gilang Pramesta (%2), Nadira Kusumalaya (%3),")
             .arg(zoneLabel(0), zoneLabel(3), zoneLabel(5)),
         QStringLiteral("    Teguh Arkanantya (%1) and Ratri Handayasmara (%2)")
             .arg(zoneLabel(6), zoneLabel(7)),
@@ -149,9 +169,8 @@ QString FormCredits::creditsText() {
         QStringLiteral("Lunakrafa Software, Marindal office"),
         QStringLiteral("Pusat Data Negara Velderia"),
         QStringLiteral("Gilda Penyedia Jaring Velderia"),
-        QStringLiteral("as well as to: Putri Anindyaswari, Jaka Mahendrata, the VELD testers "
-                       "and every ") +
-            name + QStringLiteral(" volunteer"),
+        QStringLiteral("as well as to: Putri Anindyaswari, Jaka Mahendrata and all ") + name +
+            QStringLiteral(" volunteers"),
         QString(),
         QString(),
         QString(),

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPixmap>
 #include <QTimer>
 
 class WindowSet;
@@ -27,10 +28,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    QPixmap renderedText(const QSize &size) const;
+
     QString text_; // lines end in LF here, as the painter wants them
     QRect drawn_;
+    mutable QPixmap rendered_;
 };
 
 class FormCredits : public SkinWindow {

@@ -31,10 +31,11 @@ SkinWindow::SkinWindow(const QString &caption, QWidget *parent)
 }
 
 void SkinWindow::Show() {
-    // A window being shown comes up on top anyway; a visible one is brought forward.
-    if (isVisible())
-        raise();
+    // Raised even when it was hidden: a window shown again keeps its old place in the
+    // stacking order where no window manager lifts it (X11 on its own), and would come
+    // up behind the window that hid it.
     show();
+    raise();
     activateWindow();
 }
 
