@@ -1,6 +1,7 @@
 #include "about_box.h"
 
 #include "credits_roll.h"
+#include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
 #include "ui/twips.h"
@@ -35,7 +36,7 @@ frmAbout::frmAbout(WindowSet &windows)
     // The panel first, so that everything else stands in front of it.
     SkinPanel1 = new SkinPanel(QString(), this);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
-    SkinPanel1->setAccessibleName(QStringLiteral("hiasan"));
+    markDecorative(SkinPanel1);
     SkinPanel1->setGeometry(twipsRect(240, 240, 6480, 4440, this));
 
     SkinLabel1 = label("SkinLabel1", QStringLiteral("VELDA"), headingLeft, 360, 3000, 600);

@@ -48,6 +48,9 @@ public:
     SkinButton *SkinButton2 = nullptr;
     QTimer *const Timer1;
 
+    // Modal while it is open, so assistive technology hears a dialog.
+    bool isDialog() const override { return true; }
+
 protected:
     void closeRequested() override { SkinButton1_Click(); }
 

@@ -69,6 +69,9 @@ public:
     static constexpr QRgb exitColourOverWindow = 0xff00ff;
     static constexpr QRgb exitColourOverExit = 0x0000ff;
 
+    // Modal while it is open, so assistive technology hears a dialog.
+    bool isDialog() const override { return true; }
+
 protected:
     void closeRequested() override { SkinButton1_Click(); }
     void mouseMoveEvent(QMouseEvent *event) override;

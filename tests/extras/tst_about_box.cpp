@@ -2,6 +2,7 @@
 // typewriter and where every element stands right after an activation.
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
+#include "support/accessibility_walk.h"
 #include "support/windows.h"
 #include "wizard/main_window.h"
 #include "wizard/quick_start.h"
@@ -25,6 +26,7 @@ private slots:
     void typewriterTypesTheAcronymOverAndOver();
     void activationPlacesEveryElementForItsEntrance();
     void creditsHidesTheBoxAndTakesItsSkin();
+    void screenReadersMeetModalDialogsWithNamedControls();
 
 private:
     std::unique_ptr<WindowSet> windows;
@@ -172,6 +174,28 @@ void TestAboutBox::creditsHidesTheBoxAndTakesItsSkin() {
     // The credits belong to the box and take the input while they run.
     QCOMPARE(credits->parentWidget(), about);
     QCOMPARE(QApplication::activeModalWidget(), credits);
+}
+
+void TestAboutBox::screenReadersMeetModalDialogsWithNamedControls() {
+    auto checkDialog = [](SkinWindow *window, const QString &name) {
+        const QList<AccessibleNode> tree = accessibleTree(qApp);
+        const AccessibleNode *node = findNode(tree, window);
+        QVERIFY(node);
+        QCOMPARE(node->role, QAccessible::Dialog);
+        QCOMPARE(node->name, name);
+        QVERIFY(node->state.modal);
+        const QStringList problems = namingProblems(tree);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    };
+    checkDialog(about, QStringLiteral("Detail"));
+    QVERIFY(!findNode(accessibleTree(qApp), about->SkinPanel1)); // a background, nothing more
+
+    about->SkinButton2_Click();
+    FormCredits *credits = windows->FormCredits.get();
+    QVERIFY(waitUntilActive(credits));
+    QTest::mouseMove(credits->windowHandle(), QPoint(10, credits->height() - 10));
+    QTRY_VERIFY(credits->SkinButton1->isVisible());
+    checkDialog(credits, QStringLiteral("Credits ..."));
 }
 
 QTEST_MAIN(TestAboutBox)
