@@ -4,14 +4,23 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <functional>
 
-QPixmap helpPicture(const QSize &size) {
+namespace {
+
+// A transparent picture of `size`, drawn by `draw` on a square canvas `canvas` units wide,
+// scaled to fill the picture.
+QPixmap drawnPicture(const QSize &size, qreal canvas, const std::function<void(QPainter &)> &draw) {
     QPixmap picture(size);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size.width() / 200.0, size.height() / 200.0);
+    painter.scale(size.width() / canvas, size.height() / canvas);
+    draw(painter);
+    return picture;
+}
 
+void drawHelp(QPainter &painter) {
     // An open book.
     QLinearGradient pages(0, 120, 0, 180);
     pages.setColorAt(0, QColor(0xfd, 0xfb, 0xf2));
@@ -48,16 +57,9 @@ QPixmap helpPicture(const QSize &size) {
     painter.setFont(mark);
     painter.setPen(Qt::white);
     painter.drawText(QRectF(50, 12, 100, 100), Qt::AlignCenter, QStringLiteral("?"));
-    return picture;
 }
 
-QPixmap exitPicture(const QSize &size) {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size.width() / 100.0, size.height() / 100.0);
-
+void drawExit(QPainter &painter) {
     // The door frame and the dark opening.
     painter.setPen(QPen(QColor(0x4a, 0x3a, 0x22), 3));
     painter.setBrush(QColor(0x1c, 0x1c, 0x24));
@@ -90,5 +92,14 @@ QPixmap exitPicture(const QSize &size) {
     painter.setPen(QPen(QColor(0x0e, 0x5a, 0x1e), 2));
     painter.setBrush(QColor(0x2e, 0xb8, 0x4a));
     painter.drawPath(arrow);
-    return picture;
+}
+
+} // namespace
+
+QPixmap helpPicture(const QSize &size) {
+    return drawnPicture(size, 200, drawHelp);
+}
+
+QPixmap exitPicture(const QSize &size) {
+    return drawnPicture(size, 100, drawExit);
 }
