@@ -154,25 +154,21 @@ void TestMainMenu::skinFileDialogOffersBothKindsAndSwallowsFailures() {
     QCOMPARE(filters, QStringList({"Skin Files (*.skn)", "Old-styled skins (*.xml)"}));
     QCOMPARE(page->SkinForm1->CurrentSkin(), before);
 
-    // A file that is no skin is chosen: nothing changes, nothing is said.
+    // A file that is no skin changes nothing and says nothing; a good one is applied.
+    auto choose = [this](const QString &name) {
+        answerFileDialog([this, name](QFileDialog *dialog) {
+            dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
+            dialog->selectFile(work->filePath(name));
+            static_cast<QDialog *>(dialog)->accept(); // as the Open button does
+        });
+        action("mnOpenSkin")->trigger();
+    };
     work->write(QStringLiteral("rusak.xml"), "<veld-skin version=\"1\"><skin>");
-    answerFileDialog([this](QFileDialog *dialog) {
-        dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
-        dialog->selectFile(work->filePath(QStringLiteral("rusak.xml")));
-        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
-    });
-    action("mnOpenSkin")->trigger();
+    choose(QStringLiteral("rusak.xml"));
     QCOMPARE(page->SkinForm1->CurrentSkin(), before);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-
-    // A good one is applied.
     work->write(QStringLiteral("media.xml"), writeSkinXml(*page->skinStorages[6]->StoredSkin()));
-    answerFileDialog([this](QFileDialog *dialog) {
-        dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
-        dialog->selectFile(work->filePath(QStringLiteral("media.xml")));
-        static_cast<QDialog *>(dialog)->accept(); // as the Open button does
-    });
-    action("mnOpenSkin")->trigger();
+    choose(QStringLiteral("media.xml"));
     QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, QStringLiteral("Media"));
 }
 
