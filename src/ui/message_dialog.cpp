@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <algorithm>
 
 MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
                              const QString &secondLine, Beep beep, QWidget *parent)
@@ -19,20 +20,32 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
     Image1->setAccessibleName(QStringLiteral("Peringatan"));
 
-    // The label texts keep their runs of blanks; the fixed width wraps them.
     Image1->setGeometry(twipsRect(240, 240, 720, 720, this));
-    const bool twoLines = SkinLabel2 != nullptr;
-    SkinLabel1->setGeometry(twipsRect(1080, 240, 4200, twoLines ? 375 : 975, this));
     SkinLabel1->setWordWrap(true);
-    if (twoLines) {
+    if (SkinLabel2) {
         SkinLabel2->setObjectName(QStringLiteral("SkinLabel2"));
-        SkinLabel2->setGeometry(twipsRect(1080, 675, 4200, 540, this));
         SkinLabel2->setWordWrap(true);
         SkinLabel2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    SkinButton1->setGeometry(twipsRect(2160, 1440, 1455, 405, this));
+    // The label texts keep their runs of blanks; the fixed width wraps them. Each label is
+    // as tall as its wrapped text needs (a skin's larger font is fitted by the label
+    // itself), and the button stands below the last one.
+    const QRect column = twipsRect(1080, 240, 4200, 0, this);
+    int top = column.top();
+    auto place = [&](SkinLabel *label, int smallestHeight) {
+        const int textPadding = 6; // the label draws its text 3 pixels in from each side
+        const int height = std::max(twipsToPixels(smallestHeight, this),
+                                    label->heightForWidth(column.width() - textPadding) + 4);
+        label->setGeometry(column.left(), top, column.width(), height);
+        top += height + twipsToPixels(60, this);
+    };
+    place(SkinLabel1, SkinLabel2 ? 375 : 975);
+    if (SkinLabel2)
+        place(SkinLabel2, 540);
+    const int buttonTop = std::max(top + twipsToPixels(165, this), twipsToPixels(1440, this));
+    SkinButton1->setGeometry(twipsRect(2160, 0, 1455, 405, this).translated(0, buttonTop));
     connect(SkinButton1, &SkinButton::clicked, this, &MessageDialog::SkinButton1_Click);
-    setFixedSize(twipsRect(0, 0, 5520, 2160, this).size());
+    setFixedSize(twipsToPixels(5520, this), buttonTop + twipsToPixels(405 + 315, this));
 }
 
 void MessageDialog::Form_Activate() {

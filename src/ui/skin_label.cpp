@@ -36,10 +36,10 @@ void SkinLabel::paintEvent(QPaintEvent *event) {
     if (fontScale_ > 1.0)
         font.setBold(true);
     const QRect area = contentsRect().adjusted(3, 0, -3, 0);
-    if (!wordWrap())
-        font = fontFittingWidth(font, text(), area.width(), this);
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    font = wordWrap() ? fontFittingRect(font, text(), area, flags, this)
+                      : fontFittingWidth(font, text(), area.width(), this);
     painter.setFont(font);
     painter.setPen(skin->label.text);
-    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
     painter.drawText(area, flags, text());
 }

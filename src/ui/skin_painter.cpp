@@ -107,3 +107,15 @@ QFont fontFittingWidth(QFont font, const QString &text, qreal width, QPaintDevic
         font.setPointSizeF(font.pointSizeF() - 0.5);
     return font;
 }
+
+QFont fontFittingRect(QFont font, const QString &text, const QRectF &rect, int flags,
+                      QPaintDevice *device) {
+    constexpr qreal smallestPoints = 6.0;
+    auto fits = [&] {
+        const QRectF needed = QFontMetricsF(font, device).boundingRect(rect, flags, text);
+        return needed.height() <= rect.height() && needed.width() <= rect.width();
+    };
+    while (font.pointSizeF() > smallestPoints && !fits())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}

@@ -19,3 +19,8 @@ QFont skinFont(const Skin &skin, const QFont &base);
 // The font made smaller, if need be, until one line of text fits the width: a skin with
 // a wide font must not cut a caption off.
 QFont fontFittingWidth(QFont font, const QString &text, qreal width, QPaintDevice *device);
+
+// The same for text wrapped at word boundaries: smaller, if need be, until all its lines
+// fit the rectangle, so a wrapped label keeps its last line in every skin.
+QFont fontFittingRect(QFont font, const QString &text, const QRectF &rect, int flags,
+                      QPaintDevice *device);

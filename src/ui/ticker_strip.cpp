@@ -1,5 +1,6 @@
 #include "ticker_strip.h"
 
+#include "skin_painter.h"
 #include "twips.h"
 
 int nextTickerLeft(int left, const TickerDesign &design) {
@@ -29,6 +30,8 @@ TickerStrip::TickerStrip(const TickerDesign &design, QWidget *parent)
         label->setForegroundRole(QPalette::Text);
         label->setGeometry(
             twipsRect(message.left, 0, end - message.left, design.windowHeight, this));
+        // A message keeps its place on the strip, so a wide font is made smaller to fit.
+        label->setFont(fontFittingWidth(label->font(), message.text, label->width(), label));
         labels.push_back(label);
         texts << message.text.trimmed();
     }
