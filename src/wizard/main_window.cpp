@@ -2,7 +2,6 @@
 
 #include "contact_page.h"
 #include "document/domain_section.h"
-#include "document/work_files.h"
 #include "document/zone_table.h"
 #include "domain_message_box.h"
 #include "extras/about_box.h"
@@ -292,12 +291,9 @@ void frmMain::SkinButton3_Click() {
     domain.description = description;
     domain.identity = Text4->text();
     domain.quickContact = Text5->text();
-    try {
-        writeDomainFiles(buildDomainFiles(domain));
-    } catch (const WorkFileError &error) {
-        windows_.WorkFileErrorDialog.get()->showFor(this, QString::fromUtf8(error.what()));
+    if (!writeWorkFilesOrReport(windows_, this,
+                                [&] { writeDomainFiles(buildDomainFiles(domain)); }))
         return;
-    }
     windows_.Form2.get()->Show();
     hide();
 }

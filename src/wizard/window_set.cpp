@@ -1,13 +1,21 @@
 #include "window_set.h"
 
+#include "contact_message_box.h"
 #include "contact_page.h"
+#include "declaration_message_box.h"
+#include "declaration_page.h"
 #include "domain_message_box.h"
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
 #include "information_viewer.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
+#include "mail_exchanger_message_box.h"
+#include "mail_exchanger_page.h"
 #include "main_window.h"
+#include "name_server_message_box.h"
+#include "name_server_page.h"
+#include "record_choice_page.h"
 #include "work_file_error_dialog.h"
 
 #include <QCoreApplication>
@@ -18,8 +26,16 @@ WindowSet::WindowSet(StartupOptions startup)
           window->Form_Load();
           return window;
       }),
-      FormMessageBox([this] { return new ::FormMessageBox(*this); }),
-      Form2([this] { return new ::Form2(*this); }), Form13([this] { return new ::Form13(*this); }),
+      FormMessageBox([this] { return new ::FormMessageBox(*this); }), Form2([this] {
+          auto *page = new ::Form2(*this);
+          page->Form_Load();
+          return page;
+      }),
+      Form3([this] { return new ::Form3(*this); }), Form4([this] { return new ::Form4(*this); }),
+      Form5([this] { return new ::Form5(*this); }), Form10([this] { return new ::Form10(*this); }),
+      Form6([this] { return new ::Form6(*this); }), Form11([this] { return new ::Form11(*this); }),
+      Form7([this] { return new ::Form7(*this); }), Form12([this] { return new ::Form12(*this); }),
+      Form13([this] { return new ::Form13(*this); }),
       WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
       frmMail([this] { return new ::frmMail(*this); }),
       Form1([this] { return new ::Form1(*this); }),
@@ -35,6 +51,14 @@ void WindowSet::End() {
     FormCredits.unload();
     frmAbout.unload();
     WorkFileErrorDialog.unload();
+    Form12.unload();
+    Form7.unload();
+    Form11.unload();
+    Form6.unload();
+    Form10.unload();
+    Form5.unload();
+    Form4.unload();
+    Form3.unload();
     Form13.unload();
     FormMessageBox.unload();
     Form2.unload();

@@ -1,6 +1,8 @@
 #include "work_file_error_dialog.h"
 
+#include "document/work_file_error.h"
 #include "ui/entrance_effects.h"
+#include "window_set.h"
 
 WorkFileErrorDialog::WorkFileErrorDialog()
     : MessageDialog(QStringLiteral("Kesalahan Berkas Kerja"),
@@ -26,4 +28,15 @@ void WorkFileErrorDialog::SkinButton1_Click() {
 
 void WorkFileErrorDialog::runEntrance() {
     slideIn(SkinButton1, -230);
+}
+
+bool writeWorkFilesOrReport(WindowSet &windows, SkinWindow *page,
+                            const std::function<void()> &write) {
+    try {
+        write();
+        return true;
+    } catch (const WorkFileError &error) {
+        windows.WorkFileErrorDialog.get()->showFor(page, error.message());
+        return false;
+    }
 }

@@ -5,6 +5,9 @@
 #include "ui/message_dialog.h"
 
 #include <QPointer>
+#include <functional>
+
+class WindowSet;
 
 class WorkFileErrorDialog : public MessageDialog {
     Q_OBJECT
@@ -22,3 +25,8 @@ protected:
 private:
     QPointer<SkinWindow> page_;
 };
+
+// Runs the writes of a page's Next. A work file that fails is reported over the page, which
+// stays as it was with every field; true when everything was written.
+bool writeWorkFilesOrReport(WindowSet &windows, SkinWindow *page,
+                            const std::function<void()> &write);

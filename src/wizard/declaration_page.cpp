@@ -1,0 +1,112 @@
+#include "declaration_page.h"
+
+#include "declaration_message_box.h"
+#include "document/declaration_section.h"
+#include "document/work_files.h"
+#include "information_viewer.h"
+#include "mail/send_page.h"
+#include "page_controls.h"
+#include "ui/entrance_effects.h"
+#include "ui/twips.h"
+#include "window_set.h"
+#include "work_file_error_dialog.h"
+
+namespace {
+
+// The declaration as the page shows it; continuation lines stand further right.
+struct DeclarationLine {
+    const char *text;
+    int left;
+};
+constexpr DeclarationLine declarationLines[8] = {
+    {"BERSAMA INI PENDAFTAR MENERANGKAN BAHWA:", 480},
+    {"- KETERANGAN DI ATAS DIISI DENGAN BENAR.", 480},
+    {"- 'ADMIN-KONTAK' DAN 'TEKNIS-KONTAK' TELAH MEMBACA DAN", 480},
+    {"MENGERTI SEMUA KETENTUAN PENDAFTARAN", 660},
+    {"- PENDAFTAR MEMILIKI PENGETAHUAN DASAR INTERNET, SEPERTI :", 480},
+    {"- PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD", 660},
+    {"(Pengelola Domain Tingkat Dua)", 840},
+    {"- DASAR-DASAR BIND (NSLOOKUP, DIG, NAMED.BOOT, NAMED, DST)", 660},
+};
+
+constexpr int labelsRight = 7920;
+constexpr int rowHeight = 285;
+constexpr int fieldLeft = 3240;
+constexpr int buttonWidth = 1575;
+
+} // namespace
+
+Form7::Form7(WindowSet &windows) : WizardPage(windows) {
+    setObjectName(QStringLiteral("Form7"));
+    SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"),
+                           QStringLiteral("V. LEMBAR PERNYATAAN PEMOHON DOMAIN"), this);
+    placeAt(SkinLabel1, 240, 180, labelsRight - 240, 450);
+    for (int i = 0; i < 8; ++i) {
+        declaration[i] = pageLabel(QStringLiteral("SkinLabel%1").arg(2 + i),
+                                   QLatin1String(declarationLines[i].text), this);
+        placeAt(declaration[i], declarationLines[i].left, 840 + i * 300,
+                labelsRight - declarationLines[i].left, rowHeight);
+    }
+
+    SkinLabel10 =
+        pageLabel(QStringLiteral("SkinLabel10"), QStringLiteral("11a. NAMA-PENDAFTAR"), this);
+    SkinLabel12 = pageLabel(QStringLiteral("SkinLabel12"), QStringLiteral(":"), this);
+    Text1 = pageField(QStringLiteral("Text1"), SkinLabel10->text(), this);
+    SkinLabel11 =
+        pageLabel(QStringLiteral("SkinLabel11"), QStringLiteral("11b. E-MAIL-PENDAFTAR"), this);
+    SkinLabel13 = pageLabel(QStringLiteral("SkinLabel13"), QStringLiteral(":"), this);
+    Text2 = pageField(QStringLiteral("Text2"), SkinLabel11->text(), this);
+    for (SkinLabel *colon : {SkinLabel12, SkinLabel13})
+        colon->setAlignment(Qt::AlignCenter);
+    const int nameTop = 840 + 8 * 300 + 240;
+    const int addressTop = nameTop + 360;
+    placeAt(SkinLabel10, 480, nameTop, 2400, rowHeight);
+    placeAt(SkinLabel12, 2880, nameTop, 240, rowHeight);
+    placeAt(Text1, fieldLeft, nameTop, labelsRight - fieldLeft, rowHeight);
+    placeAt(SkinLabel11, 480, addressTop, 2400, rowHeight);
+    placeAt(SkinLabel13, 2880, addressTop, 240, rowHeight);
+    placeAt(Text2, fieldLeft, addressTop, labelsRight - fieldLeft, rowHeight);
+
+    SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Informasi"), this);
+    SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Selanjutnya.."), this);
+    const int buttonTop = addressTop + 600;
+    placeAt(SkinButton2, labelsRight - 2 * buttonWidth - 240, buttonTop, buttonWidth, 405);
+    placeAt(SkinButton1, labelsRight - buttonWidth, buttonTop, buttonWidth, 405);
+    connect(SkinButton1, &SkinButton::clicked, this, &Form7::SkinButton1_Click);
+    connect(SkinButton2, &SkinButton::clicked, this, &Form7::SkinButton2_Click);
+
+    setFixedSize(twipsRect(0, 0, labelsRight + 240, buttonTop + 405 + 300, this).size());
+}
+
+void Form7::Form_Activate() {
+    applySkinToOwnControls(this);
+    slideIn(SkinButton1, -380);
+    growIn(SkinButton2, 70, 100, 80);
+}
+
+void Form7::SkinButton1_Click() {
+    const bool complete = requiredFieldsFilled({Text1, Text2}, [this] {
+        ::Form12 *dialog = windows_.Form12.get();
+        handSkinOver(this, dialog);
+        dialog->showOver(this);
+    });
+    if (!complete)
+        return;
+
+    // The trailer block is read before anything is written: without it the document
+    // cannot be finished, and the page stays as it is.
+    const Registrant registrant{Text1->text(), Text2->text()};
+    if (!writeWorkFilesOrReport(windows_, this, [&] {
+            writeDeclarationFiles(
+                buildDeclarationFiles(registrant, readWorkFile(WorkFile::Trailer)));
+        }))
+        return;
+
+    showInSkin(windows_.frmMail.get());
+    windows_.Form7.unload();
+}
+
+void Form7::SkinButton2_Click() {
+    // The viewer takes the main window's skin itself when it becomes active.
+    windows_.Form13.get()->Show();
+}

@@ -1,0 +1,14 @@
+// Page IV on the MX branch: the mail exchangers of the domain.
+#pragma once
+
+#include "record_page.h"
+
+class Form6 : public RecordPage {
+    Q_OBJECT
+public:
+    explicit Form6(WindowSet &windows);
+
+protected:
+    MessageDialog *incompleteDialog() override;
+    void unloadPage() override;
+};

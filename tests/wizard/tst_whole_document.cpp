@@ -1,0 +1,315 @@
+// Whole runs from page I to page V through the real windows, with the work files they
+// leave compared byte for byte; and what every later page does when the document
+// cannot be written.
+#include "quick_start.h"
+#include "support/work_dir.h"
+#include "wizard/declaration_message_box.h"
+#include "wizard/work_file_error_dialog.h"
+#include "wizard_run.h"
+
+#include <QDir>
+#include <QtTest>
+
+namespace {
+
+const QByteArray documentHead =
+    "\r\n"
+    "ZCZC RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!!!!\r\n" +
+    QByteArray(71, '-') +
+    "\r\n"
+    "\r\n"
+    "1. Informasi Domain\r\n"
+    "1a. Status..............: b\r\n"
+    "1b. Nama Domain.........: lumbung.usaha.qv\r\n"
+    "1c. Organisasi..........: Koperasi Lumbung Tani\r\n"
+    "1d. Keterangan..........: Simpan pinjam petani\r\n"
+    "1e. Identitas...........: AKTA 7/2025\r\n"
+    "1f. Kontak Cepat........: Sari 555-0147\r\n"
+    "\r\n"
+    "2. Kontak Administratif\r\n"
+    "2a. NIC Handle..........: ADM-QV\r\n"
+    "2b. Nama................: Ab\r\n"
+    "2c. Jabatan.............: Ac\r\n"
+    "2d. Institusi...........: Ad\r\n"
+    "2e. Alamat..............: Ae\r\n"
+    "2f. E-Mail..............: Af\r\n"
+    "2g. Telepon.............: Ag\r\n"
+    "2h. Fax.................: Ah\r\n"
+    "\r\n"
+    "3. Kontak Pembayaran\r\n"
+    "3a. NIC Handle..........: BIL-QV\r\n"
+    "3b. Nama................: Bb\r\n"
+    "3c. Jabatan.............: Bc\r\n"
+    "3d. Institusi...........: Bd\r\n"
+    "3e. Alamat..............: Be\r\n"
+    "3f. E-Mail..............: Bf\r\n"
+    "3g. Telepon.............: Bg\r\n"
+    "3h. Fax.................: Bh\r\n"
+    "\r\n"
+    "4. Kontak Teknis\r\n"
+    "4a. NIC Handle..........: TEK-QV\r\n"
+    "4b. Nama................: Cb\r\n"
+    "4c. Jabatan.............: Cc\r\n"
+    "4d. Institusi...........: Cd\r\n"
+    "4e. Alamat..............: Ce\r\n"
+    "4f. E-Mail..............: Cf\r\n"
+    "4g. Telepon.............: Cg\r\n"
+    "4h. Fax.................: Ch\r\n";
+
+const QByteArray nameServerSections = "\r\n"
+                                      "5.  Record..............: NS\r\n"
+                                      "\r\n"
+                                      "6. Primary Name Server\r\n"
+                                      "6a. Hostnames...........: 1a\r\n"
+                                      "6b. Netaddress..........: 1b\r\n"
+                                      "\r\n"
+                                      "7. Secondary Name Server\r\n"
+                                      "7a. Hostnames...........: 2a\r\n"
+                                      "7b. Netaddress..........: 2b\r\n"
+                                      "\r\n"
+                                      "8. Secondary Name Server\r\n"
+                                      "8a. Hostnames...........: 3a\r\n"
+                                      "8b. Netaddress..........: 3b\r\n"
+                                      "\r\n"
+                                      "9. Secondary Name Server\r\n"
+                                      "9a. Hostnames...........: 4a\r\n"
+                                      "9b. Netaddress..........: 4b\r\n"
+                                      "\r\n"
+                                      "10. Secondary Name Server\r\n"
+                                      "10a. Hostnames..........: 5a\r\n"
+                                      "10b. Netaddress.........: 5b\r\n";
+
+const QByteArray mailExchangerSections = "\r\n"
+                                         "5.  Record..............: MX\r\n"
+                                         "\r\n"
+                                         "6.  Primary MX Server\r\n"
+                                         "6a. Hostnames...........: 1a\r\n"
+                                         "6b. Netaddress..........: 1b\r\n"
+                                         "6c. Reference...........: 1c\r\n"
+                                         "\r\n"
+                                         "7. Secondary MX Server\r\n"
+                                         "7a. Hostnames...........: 2a\r\n"
+                                         "7b. Netaddress..........: 2b\r\n"
+                                         "7c. Reference...........: 2c\r\n"
+                                         "\r\n"
+                                         "8. Secondary MX Server\r\n"
+                                         "8a. Hostnames...........: 3a\r\n"
+                                         "8b. Netaddress..........: 3b\r\n"
+                                         "8c. Reference...........: 3c\r\n"
+                                         "\r\n"
+                                         "9. Secondary MX Server\r\n"
+                                         "9a. Hostnames...........: 4a\r\n"
+                                         "9b. Netaddress..........: 4b\r\n"
+                                         "9c. Reference...........: 4c\r\n"
+                                         "\r\n"
+                                         "10. Secondary MX Server\r\n"
+                                         "10a. Hostnames...........: 5a\r\n"
+                                         "10b. Netaddress..........: 5b\r\n"
+                                         "10c. Reference...........: 5c\r\n";
+
+const QByteArray declarationAndRegistrant =
+    "\r\n" + QByteArray(68, '-') +
+    "\r\n"
+    "BERSAMA INI PENDAFTAR MENERANGKAN BAHWA:\r\n"
+    "- KETERANGAN DI ATAS DIISI DENGAN BENAR.\r\n"
+    "- 'ADMIN-KONTAK' DAN 'TEKNIS-KONTAK' TELAH MEMBACA DAN\r\n"
+    "  MENGERTI SEMUA KETENTUAN PENDAFTARAN\r\n"
+    "- PENDAFTAR MEMILIKI PENGETAHUAN DASAR INTERNET, SEPERTI :\r\n"
+    "  - PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD\r\n"
+    "    (Pengelola Domain Tingkat Dua)\r\n"
+    "  - DASAR-DASAR BIND (NSLOOKUP, DIG, NAMED.BOOT, NAMED, DST)\r\n"
+    "\r\n"
+    "11a. NAMA-PENDAFTAR.....: Sari Wulandari\r\n"
+    "11b. E-MAIL-PENDAFTAR...: sari@lumbung.usaha.qv\r\n";
+
+const QByteArray trailerFile =
+    "\r\nNNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n";
+
+// Finishes page V with the registrant of the expected documents.
+void completeDeclaration(Form7 *page) {
+    page->Text1->setText(QStringLiteral("Sari Wulandari"));
+    page->Text2->setText(QStringLiteral("sari@lumbung.usaha.qv"));
+    page->SkinButton1->click();
+}
+
+} // namespace
+
+class TestWholeDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void completeRunLeavesTheWholeDocument_data();
+    void completeRunLeavesTheWholeDocument();
+    void handTypedZoneEndsWithTheRegistrantLine();
+    void pageKeepsEverythingWhenTheDocumentCannotBeWritten_data();
+    void pageKeepsEverythingWhenTheDocumentCannotBeWritten();
+    void closingAPageThroughTheWindowManagerEndsTheRun_data();
+    void closingAPageThroughTheWindowManagerEndsTheRun();
+
+private:
+    std::unique_ptr<ScopedWorkDir> work;
+    std::unique_ptr<WindowSet> windows;
+};
+
+void TestWholeDocument::init() {
+    work = std::make_unique<ScopedWorkDir>();
+    windows = std::make_unique<WindowSet>(quickStart());
+    QVERIFY(waitUntilActive(windows->frmMain.get()));
+}
+
+void TestWholeDocument::cleanup() {
+    windows.reset();
+    work.reset();
+}
+
+void TestWholeDocument::completeRunLeavesTheWholeDocument_data() {
+    QTest::addColumn<RecordType>("type");
+    QTest::addColumn<QByteArray>("recordSections");
+    QTest::newRow("NS") << RecordType::NameServer << nameServerSections;
+    QTest::newRow("MX") << RecordType::MailExchanger << mailExchangerSections;
+}
+
+void TestWholeDocument::completeRunLeavesTheWholeDocument() {
+    QFETCH(RecordType, type);
+    QFETCH(QByteArray, recordSections);
+    Form7 *declaration = completeRecords(*windows, type);
+    QVERIFY(declaration);
+    completeDeclaration(declaration);
+    QVERIFY(windows->frmMail.loaded());
+
+    const QByteArray document = work->read("DAT.JOV");
+    QCOMPARE(document,
+             documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n");
+    QCOMPARE(work->read("DAT0.JOV"), trailerFile);
+    QCOMPARE(work->read("DATM1.JOV"), "baru lumbung.usaha.qv");
+    QCOMPARE(work->read("DATM2.JOV"), "daftar-usaha@nic.qv");
+    QCOMPARE(work->read("DATM3.JOV"), "sari@lumbung.usaha.qv");
+    QCOMPARE(work->read("DATM4.JOV"), "Sari Wulandari");
+
+    // Every value starts in column 27, only the MX labels of group 10 put it in column 28.
+    for (const QByteArray &line : document.split('\n')) {
+        const int colon = line.indexOf(".: ");
+        if (colon < 0)
+            continue;
+        const bool longerLabel = type == RecordType::MailExchanger && line.startsWith("10");
+        QCOMPARE(colon + 3, longerLabel ? 27 : 26);
+    }
+}
+
+void TestWholeDocument::handTypedZoneEndsWithTheRegistrantLine() {
+    QVERIFY(completePageOne(*windows, QStringLiteral(".pribadi")));
+    fillContacts(windows->Form2.get());
+    windows->Form2.get()->SkinButton1->click();
+    windows->Form4.get()->SkinButton1->click();
+    fillRecords(windows->Form5.get());
+    windows->Form5.get()->SkinButton1->click();
+    completeDeclaration(windows->Form7.get());
+
+    QVERIFY(windows->frmMail.loaded());
+    const QByteArray document = work->read("DAT.JOV");
+    QVERIFY(document.startsWith("\r\n" + QByteArray(71, '-') + "\r\n"));
+    QVERIFY(document.endsWith("11b. E-MAIL-PENDAFTAR...: sari@lumbung.usaha.qv\r\n\r\n"));
+    QVERIFY(!document.contains("NNNN"));
+    QCOMPARE(work->read("DAT0.JOV"), QByteArray());
+}
+
+void TestWholeDocument::pageKeepsEverythingWhenTheDocumentCannotBeWritten_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("fullDisk");
+    for (const char *page : {"Form2", "Form5", "Form6", "Form7"}) {
+        QTest::addRow("%s, directory in place of DAT.JOV", page) << page << false;
+        QTest::addRow("%s, full disk", page) << page << true;
+    }
+}
+
+void TestWholeDocument::pageKeepsEverythingWhenTheDocumentCannotBeWritten() {
+    QFETCH(QString, page);
+    QFETCH(bool, fullDisk);
+    if (fullDisk && !QFile::exists(QStringLiteral("/dev/full")))
+        QSKIP("no /dev/full on this machine");
+
+    // Each page filled, ready for its Next.
+    SkinWindow *window = nullptr;
+    QLineEdit *field = nullptr;
+    if (page == QLatin1String("Form2")) {
+        Form2 *contacts = completePageOne(*windows);
+        fillContacts(contacts);
+        window = contacts;
+        field = contacts->Texts[23];
+    } else if (page == QLatin1String("Form7")) {
+        Form7 *declaration = completeRecords(*windows, RecordType::NameServer);
+        declaration->Text1->setText(QStringLiteral("Sari"));
+        declaration->Text2->setText(QStringLiteral("sari@lumbung.usaha.qv"));
+        window = declaration;
+        field = declaration->Text2;
+    } else {
+        RecordPage *records =
+            chooseRecords(*windows, page == QLatin1String("Form5") ? RecordType::NameServer
+                                                                   : RecordType::MailExchanger);
+        fillRecords(records);
+        window = records;
+        field = records->Texts.back();
+    }
+    const QString typed = field->text();
+    SkinButton *next =
+        window->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly);
+    QVERIFY(QFile::rename(work->filePath("DAT.JOV"), work->filePath("DAT.OLD")));
+    if (fullDisk)
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), work->filePath("DAT.JOV")));
+    else
+        QVERIFY(QDir().mkdir(QStringLiteral("DAT.JOV")));
+
+    next->click();
+
+    QVERIFY(windows->WorkFileErrorDialog.loaded());
+    WorkFileErrorDialog *error = windows->WorkFileErrorDialog.get();
+    QVERIFY(error->isVisible());
+    QVERIFY(error->SkinLabel2->text().contains(QStringLiteral("DAT.JOV")));
+    QVERIFY(window->isVisible());
+    QCOMPARE(field->text(), typed);
+    QVERIFY(!windows->Form4.loaded());
+    QCOMPARE(windows->Form7.loaded(), page == QLatin1String("Form7"));
+    QVERIFY(!windows->frmMail.loaded());
+
+    // Its button leads back to the page, which goes on once the document can be written.
+    error->SkinButton1->click();
+    QVERIFY(window->isVisible());
+    QVERIFY(QFile::remove(work->filePath("DAT.JOV")) || QDir().rmdir(QStringLiteral("DAT.JOV")));
+    QVERIFY(QFile::rename(work->filePath("DAT.OLD"), work->filePath("DAT.JOV")));
+    const QByteArray before = work->read("DAT.JOV");
+    next->click();
+    QVERIFY(!error->isVisible());
+    QVERIFY(work->read("DAT.JOV").startsWith(before));
+    QVERIFY(work->read("DAT.JOV").size() > before.size());
+}
+
+void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun_data() {
+    QTest::addColumn<QString>("page");
+    for (const char *page : {"Form2", "Form4", "Form5", "Form6", "Form7"})
+        QTest::newRow(page) << page;
+}
+
+void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun() {
+    QFETCH(QString, page);
+    QWidget *window = nullptr;
+    if (page == QLatin1String("Form2"))
+        window = completePageOne(*windows);
+    else if (page == QLatin1String("Form4"))
+        window = completeContacts(*windows);
+    else if (page == QLatin1String("Form7"))
+        window = completeRecords(*windows, RecordType::MailExchanger);
+    else
+        window =
+            chooseRecords(*windows, page == QLatin1String("Form5") ? RecordType::NameServer
+                                                                   : RecordType::MailExchanger);
+    QVERIFY(window && window->isVisible());
+    QSignalSpy ended(windows.get(), &WindowSet::ended);
+    window->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!windows->frmMain.loaded());
+    QVERIFY(!windows->Form2.loaded());
+}
+
+QTEST_MAIN(TestWholeDocument)
+#include "tst_whole_document.moc"
