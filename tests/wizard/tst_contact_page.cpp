@@ -45,7 +45,7 @@ void TestContactPage::gridIsNamedAndTabRunsDownEachContact() {
     QCOMPARE(page->rowLabels[6]->text(), QStringLiteral("g.Telepon"));
     QCOMPARE(page->SkinButton1->text(), QStringLiteral("Selanjutnya..."));
     QCOMPARE(page->Texts[8]->accessibleName(), QStringLiteral("a. NIC Handle (3. Pembayaran)"));
-    QVERIFY(unnamedControls(page).isEmpty());
+    QVERIFY2(namingProblemsIn(page).isEmpty(), qPrintable(namingProblemsIn(page)));
     QStringList expected;
     for (int i = 1; i <= 24; ++i)
         expected << QStringLiteral("Text%1").arg(i);

@@ -47,7 +47,7 @@ void TestDeclarationPage::pageIsNamedAndTabWalksItsFields() {
     QCOMPARE(page->declaration[5]->text(),
              QStringLiteral("- PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD"));
     QCOMPARE(page->Text2->accessibleName(), QStringLiteral("11b. E-MAIL-PENDAFTAR"));
-    QVERIFY(unnamedControls(page).isEmpty());
+    QVERIFY2(namingProblemsIn(page).isEmpty(), qPrintable(namingProblemsIn(page)));
     QCOMPARE(tabOrder(page), QStringList({"Text1", "Text2", "SkinButton2", "SkinButton1"}));
     QVERIFY(page->SkinButton2->x() < page->SkinButton1->x()); // "Informasi" on the left
 

@@ -61,7 +61,7 @@ void TestRecordPages::choicePageShowsItsRemarksAndReplaysItsEntrance() {
     QVERIFY(page->Picture1->Timer1->isActive());
     QVERIFY(page->SkinButton2->x() < page->SkinButton1->x()); // MX on the left
     QCOMPARE(tabOrder(page), QStringList({"SkinButton2", "SkinButton1"}));
-    QVERIFY(unnamedControls(page).isEmpty());
+    QVERIFY2(namingProblemsIn(page).isEmpty(), qPrintable(namingProblemsIn(page)));
 
     QVERIFY(waitUntilActive(page));
     QTRY_VERIFY(!page->SkinButton1->SkinElement()->isRunning());
@@ -93,7 +93,7 @@ void TestRecordPages::choiceOpensItsPageAndUnloadsItself() {
     QVERIFY(page->isVisible());
     QCOMPARE(page->SkinForm1->CurrentSkin(), skin);
     QVERIFY(!windows->Form4.loaded());
-    QTRY_VERIFY(ticker.isNull()); // and its timer with it
+    QTRY_VERIFY(ticker.isNull());                                  // and its timer with it
     QVERIFY(!windows->Form5.loaded() || !windows->Form6.loaded()); // never both branches
     QCOMPARE(work->read("DAT.JOV"), before);
 }
@@ -111,7 +111,7 @@ void TestRecordPages::recordPageIsNamedAndTabWalksItsFields() {
     QCOMPARE(page->SkinButton1->text(), QStringLiteral("Selanjutnya.."));
     QCOMPARE(page->Texts[2]->accessibleName(), ns ? QStringLiteral("a. Hostnames (SECONDARY)")
                                                   : QStringLiteral("Reference (PRIMARY)"));
-    QVERIFY(unnamedControls(page).isEmpty());
+    QVERIFY2(namingProblemsIn(page).isEmpty(), qPrintable(namingProblemsIn(page)));
     QStringList expected;
     for (int i = 1; i <= (ns ? 10 : 15); ++i)
         expected << QStringLiteral("Text%1").arg(i);

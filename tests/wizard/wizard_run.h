@@ -2,6 +2,7 @@
 // its own Next, as an applicant does.
 #pragma once
 
+#include "support/accessibility_walk.h"
 #include "support/windows.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_page.h"
@@ -85,13 +86,7 @@ inline QStringList tabOrder(QWidget *window) {
     }
 }
 
-// Controls a user can act on that a screen reader could not name.
-inline QStringList unnamedControls(QWidget *window) {
-    QStringList unnamed;
-    for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->window() == window && w->focusPolicy() != Qt::NoFocus &&
-            w->accessibleName().isEmpty())
-            unnamed << w->objectName();
-    }
-    return unnamed;
+// What a screen reader would miss among the window's controls, one line each.
+inline QString namingProblemsIn(QWidget *window) {
+    return namingProblems(accessibleTree(window)).join(u'\n');
 }
