@@ -31,7 +31,7 @@ constexpr DeclarationLine declarationLines[8] = {
 
 constexpr int labelsRight = 7920;
 constexpr int rowHeight = 285;
-constexpr int fieldLeft = 3240;
+constexpr int fieldLeft = 3480;
 constexpr int buttonWidth = 1575;
 
 } // namespace
@@ -60,11 +60,11 @@ Form7::Form7(WindowSet &windows) : WizardPage(windows) {
         colon->setAlignment(Qt::AlignCenter);
     const int nameTop = 840 + 8 * 300 + 240;
     const int addressTop = nameTop + 360;
-    placeAt(SkinLabel10, 480, nameTop, 2400, rowHeight);
-    placeAt(SkinLabel12, 2880, nameTop, 240, rowHeight);
+    placeAt(SkinLabel10, 480, nameTop, 2640, rowHeight);
+    placeAt(SkinLabel12, 3120, nameTop, 240, rowHeight);
     placeAt(Text1, fieldLeft, nameTop, labelsRight - fieldLeft, rowHeight);
-    placeAt(SkinLabel11, 480, addressTop, 2400, rowHeight);
-    placeAt(SkinLabel13, 2880, addressTop, 240, rowHeight);
+    placeAt(SkinLabel11, 480, addressTop, 2640, rowHeight);
+    placeAt(SkinLabel13, 3120, addressTop, 240, rowHeight);
     placeAt(Text2, fieldLeft, addressTop, labelsRight - fieldLeft, rowHeight);
 
     SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Informasi"), this);

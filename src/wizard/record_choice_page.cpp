@@ -40,9 +40,9 @@ Form4::Form4(WindowSet &windows) : WizardPage(windows) {
                            QStringLiteral("2. MX atau NS tidak boleh menggunakan CNAME."), this);
     SkinLabel4 = pageLabel(QStringLiteral("SkinLabel4"),
                            QStringLiteral("3. DNS harus sudah aktif sebelum mendaftar."), this);
-    placeAt(SkinLabel8, 840, 2940, 5280, 285);
-    placeAt(SkinLabel3, 840, 3300, 5280, 285);
-    placeAt(SkinLabel4, 840, 3660, 5280, 285);
+    placeAt(SkinLabel8, 840, 2940, 5880, 285);
+    placeAt(SkinLabel3, 840, 3300, 5880, 285);
+    placeAt(SkinLabel4, 840, 3660, 5880, 285);
 
     setFixedSize(twipsRect(0, 0, 6960, 4260, this).size());
 }
