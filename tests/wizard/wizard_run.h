@@ -28,45 +28,53 @@ inline Form2 *completePageOne(WindowSet &windows, const QString &zone = QStringL
     return windows.Form2.loaded() ? windows.Form2.get() : nullptr;
 }
 
-// The 24 contact fields: "<column letter><row letter>", e.g. "Ab" for the admin's name;
-// the three NIC handles are "ADM-QV", "BIL-QV" and "TEK-QV".
-inline void fillContacts(Form2 *page) {
-    const char *handles[3] = {"ADM-QV", "BIL-QV", "TEK-QV"};
-    for (int i = 0; i < 24; ++i)
-        page->Texts[i]->setText(i % 8 == 0 ? QLatin1String(handles[i / 8])
-                                           : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
-}
-
-inline Form4 *completeContacts(WindowSet &windows) {
-    Form2 *page = completePageOne(windows);
-    fillContacts(page);
-    page->SkinButton1->click();
-    return windows.Form4.loaded() ? windows.Form4.get() : nullptr;
-}
-
-// Page III's choice: the NS or the MX page.
-inline RecordPage *chooseRecords(WindowSet &windows, RecordType type) {
-    Form4 *choice = completeContacts(windows);
-    if (type == RecordType::NameServer) {
-        choice->SkinButton1->click();
-        return windows.Form5.get();
+// Every field of a page after page I. Contacts: the handles "ADM-QV", " BIL-QV " (blanks
+// are content) and "TEK-QV", the other items "<column><row>" ("Ab" is the admin's name);
+// records "<group><row>" ("1a" is the primary's host name); the registrant Sari Wulandari.
+inline void fillPage(SkinWindow *page) {
+    if (auto *contacts = qobject_cast<Form2 *>(page)) {
+        const char *handles[3] = {"ADM-QV", " BIL-QV ", "TEK-QV"};
+        for (int i = 0; i < 24; ++i)
+            contacts->Texts[i]->setText(i % 8 == 0
+                                            ? QLatin1String(handles[i / 8])
+                                            : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
+    } else if (auto *records = qobject_cast<RecordPage *>(page)) {
+        const int rows = recordFieldsPerGroup(records->recordType);
+        for (int i = 0; i < int(records->Texts.size()); ++i)
+            records->Texts[i]->setText(QString::number(1 + i / rows) + QChar(u'a' + i % rows));
+    } else if (auto *declaration = qobject_cast<Form7 *>(page)) {
+        declaration->Text1->setText(QStringLiteral("Sari Wulandari"));
+        declaration->Text2->setText(QStringLiteral("sari@lumbung.usaha.qv"));
     }
-    choice->SkinButton2->click();
-    return windows.Form6.get();
 }
 
-// Every record field "<group><row>", e.g. "1a" for the primary's host name.
-inline void fillRecords(RecordPage *page) {
-    const int rows = recordFieldsPerGroup(page->recordType);
-    for (int i = 0; i < int(page->Texts.size()); ++i)
-        page->Texts[i]->setText(QString::number(1 + i / rows) + QChar(u'a' + i % rows));
+// Fills the page and presses its Next ("NS Record" on page III).
+inline void completePage(SkinWindow *page) {
+    fillPage(page);
+    page->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly)
+        ->click();
 }
 
-inline Form7 *completeRecords(WindowSet &windows, RecordType type) {
-    RecordPage *page = chooseRecords(windows, type);
-    fillRecords(page);
-    page->SkinButton1->click();
-    return windows.Form7.loaded() ? windows.Form7.get() : nullptr;
+// Runs the wizard from a fresh page I up to the page named (Form2, Form4, Form5, Form6 or
+// Form7), which is returned empty; pages before it are completed on the way.
+inline SkinWindow *reachPage(WindowSet &windows, const QString &name,
+                             const QString &zone = QStringLiteral(".usaha")) {
+    SkinWindow *page = completePageOne(windows, zone);
+    if (!page || name == QLatin1String("Form2"))
+        return page;
+    completePage(page);
+    Form4 *choice = windows.Form4.get();
+    if (name == QLatin1String("Form4"))
+        return choice;
+    if (name == QLatin1String("Form6")) {
+        choice->SkinButton2->click();
+        return windows.Form6.get();
+    }
+    choice->SkinButton1->click();
+    if (name == QLatin1String("Form5"))
+        return windows.Form5.get();
+    completePage(windows.Form5.get());
+    return windows.Form7.get();
 }
 
 // The object names of the window's controls in the order Tab walks them.
@@ -84,9 +92,4 @@ inline QStringList tabOrder(QWidget *window) {
         if (w == first)
             return names;
     }
-}
-
-// What a screen reader would miss among the window's controls, one line each.
-inline QString namingProblemsIn(QWidget *window) {
-    return namingProblems(accessibleTree(window)).join(u'\n');
 }
