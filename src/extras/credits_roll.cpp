@@ -151,7 +151,7 @@ QString FormCredits::creditsText() {
         QString(),
         QString(),
         QStringLiteral("Coordination, design and development of this application:"),
-        QStringLiteral("Damar Laksita Wiranggana, ") + name,
+        QLatin1String(maker::author) + QStringLiteral(", ") + name,
         QString(),
         QString(),
         QStringLiteral("Acknowledgement and my personal thanks to:"),

@@ -1,5 +1,5 @@
-// The program's maker: its name, acronym and contact data, as the splash, page I,
-// the about box and the credits show them. All of it stands here, in one place.
+// The program's maker: its name, acronym, contact data and author, as the splash, page I,
+// the about box, the credits and the gallery show them. All of it stands here, in one place.
 #pragma once
 
 #include <array>
@@ -11,6 +11,8 @@ inline constexpr const char *fullName = "Kavronet Jaringan Velderia";
 inline constexpr const char *acronym = "KAVRO";
 inline constexpr const char *webAddress = "www.kavronet.qv";
 inline constexpr const char *mailbox = "velda@kavronet.qv";
+// The person who designed and wrote the program.
+inline constexpr const char *author = "Damar Laksita Wiranggana";
 
 // Organisation, building, street, city with postcode.
 inline constexpr std::array<const char *, 4> postalAddress{
