@@ -4,6 +4,8 @@
 
 #include "ui/message_dialog.h"
 
+#include <QKeyEvent>
+
 class WindowSet;
 
 class Form12 : public MessageDialog {
@@ -12,6 +14,11 @@ public:
     explicit Form12(WindowSet &windows);
 
     void SkinButton1_Click() override;
+    void SkinButton2_Click(); // "Let me check your Password .."
+
+    // Shift+Ctrl+Alt with the digit key 9 of the main keyboard, as the platform named
+    // reports it (see the definition for X11 and Wayland).
+    static bool isGalleryChord(const QKeyEvent &event, const QString &platform);
 
     SkinLabel *const SkinLabel3;   // "You got it!! :-)"
     SkinButton *const SkinButton2; // "Let me check your Password .."
@@ -22,6 +29,16 @@ protected:
     void afterSkinning() override;
     void runEntrance() override;
 
+    // The chord is caught before any control of the dialog sees the key, whichever of
+    // them has the focus.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
+    // Shows the two hidden controls for the chord; any other key does nothing here.
+    bool revealOnChord(const QKeyEvent &event);
+
     WindowSet &windows_;
+    int compactHeight_ = 0;
+    int revealedHeight_ = 0;
 };

@@ -7,6 +7,8 @@
 #include "domain_message_box.h"
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
+#include "extras/gallery_lock.h"
+#include "extras/gallery_page.h"
 #include "information_viewer.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
@@ -40,7 +42,9 @@ WindowSet::WindowSet(StartupOptions startup)
       frmMail([this] { return new ::frmMail(*this); }),
       Form1([this] { return new ::Form1(*this); }),
       frmAbout([this] { return new ::frmAbout(*this); }),
-      FormCredits([this] { return new ::FormCredits(*this); }) {}
+      FormCredits([this] { return new ::FormCredits(*this); }),
+      Form9([this] { return new ::Form9(*this); }), Form14([this] { return new ::Form14(*this); }) {
+}
 
 WindowSet::~WindowSet() = default;
 
@@ -51,6 +55,8 @@ void WindowSet::End() {
     FormCredits.unload();
     frmAbout.unload();
     WorkFileErrorDialog.unload();
+    Form14.unload();
+    Form9.unload();
     Form12.unload();
     Form7.unload();
     Form11.unload();

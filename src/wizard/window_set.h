@@ -24,6 +24,8 @@ class frmMail;
 class Form1;
 class frmAbout;
 class FormCredits;
+class Form9;
+class Form14;
 
 struct StartupOptions {
     // How long the splash screen stays up while the main window loads.
@@ -57,6 +59,8 @@ public:
     WindowSlot<::Form1> Form1;
     WindowSlot<::frmAbout> frmAbout;
     WindowSlot<::FormCredits> FormCredits;
+    WindowSlot<::Form9> Form9;
+    WindowSlot<::Form14> Form14;
 
     // Closes every window and stops the program.
     void End();

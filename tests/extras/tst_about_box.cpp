@@ -158,13 +158,7 @@ void TestAboutBox::activationPlacesEveryElementForItsEntrance() {
 
 void TestAboutBox::creditsTakeTheBoxsPlaceAsModalDialogs() {
     auto checkDialog = [](SkinWindow *window, const QString &name) {
-        const QList<AccessibleNode> tree = accessibleTree(qApp);
-        const AccessibleNode *node = findNode(tree, window);
-        QVERIFY(node);
-        QCOMPARE(node->role, QAccessible::Dialog);
-        QCOMPARE(node->name, name);
-        QVERIFY(node->state.modal);
-        const QStringList problems = namingProblems(tree);
+        const QStringList problems = modalDialogProblems(accessibleTree(qApp), window, name);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
     };
     checkDialog(about, QStringLiteral("Detail"));

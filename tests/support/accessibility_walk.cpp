@@ -77,3 +77,18 @@ QStringList namingProblems(const QList<AccessibleNode> &tree) {
     }
     return problems;
 }
+
+QStringList modalDialogProblems(const QList<AccessibleNode> &tree, const QObject *window,
+                                const QString &name) {
+    const AccessibleNode *node = findNode(tree, window);
+    if (!node)
+        return {QStringLiteral("the window is not in the tree")};
+    QStringList problems = namingProblems(tree);
+    if (node->role != QAccessible::Dialog)
+        problems << node->path + QStringLiteral(": not a dialog");
+    if (node->name != name)
+        problems << node->path + QStringLiteral(": not named ") + name;
+    if (!node->state.modal)
+        problems << node->path + QStringLiteral(": not modal");
+    return problems;
+}

@@ -26,3 +26,8 @@ const AccessibleNode *findNode(const QList<AccessibleNode> &tree, const QObject 
 // One line for each shown control a user operates that has no name, or whose name is only
 // its value (a screen reader would announce a value without saying what it is).
 QStringList namingProblems(const QList<AccessibleNode> &tree);
+
+// What keeps the window from being heard as a modal dialog named `name`: no node, another
+// role, name or state, and every naming problem of the tree. Empty when there is none.
+QStringList modalDialogProblems(const QList<AccessibleNode> &tree, const QObject *window,
+                                const QString &name);
