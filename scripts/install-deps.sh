@@ -6,6 +6,7 @@ packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   fonts-dejavu-core
+  libssl3 ca-certificates openssl
   python3-aiosmtpd
 )
 
