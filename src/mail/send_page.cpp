@@ -2,12 +2,15 @@
 
 #include "document/work_files.h"
 #include "smtp_error_dialog.h"
+#include "smtp_failure.h"
+#include "smtp_login_dialog.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
 #include "wizard/window_set.h"
 
 #include <QFontDatabase>
+#include <QSslConfiguration>
 
 namespace {
 
@@ -54,7 +57,7 @@ QString workFileTextOrNothing(WorkFile file) {
 } // namespace
 
 frmMail::frmMail(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Velda")), Winsock1(new QTcpSocket(this)), windows_(windows) {
+    : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocket(this)), windows_(windows) {
     setObjectName(QStringLiteral("frmMail"));
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
@@ -104,18 +107,25 @@ frmMail::frmMail(WindowSet &windows)
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
     connect(this, &frmMail::sendFinished, this, &frmMail::showSendResult);
 
-    connect(Winsock1, &QTcpSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
-    connect(Winsock1, &QTcpSocket::errorOccurred, this, &frmMail::connectionLost);
-    connect(Winsock1, &QTcpSocket::disconnected, this, &frmMail::connectionLost);
+    connect(Winsock1, &QSslSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
+    connect(Winsock1, &QSslSocket::errorOccurred, this, &frmMail::connectionLost);
+    connect(Winsock1, &QSslSocket::disconnected, this, &frmMail::connectionLost);
+    connect(Winsock1, &QSslSocket::encrypted, this, &frmMail::tlsEstablished);
+    // Never ignored: a certificate that fails ends the handshake, and these say why.
+    connect(Winsock1, &QSslSocket::sslErrors, this,
+            [this](const QList<QSslError> &problems) { certificateProblems_ = problems; });
     replyTimer_.setSingleShot(true);
     replyTimer_.setTimerType(Qt::PreciseTimer); // a coarse timer may end a wait early
-    connect(&replyTimer_, &QTimer::timeout, this, [this] { finishSend(false); });
+    connect(&replyTimer_, &QTimer::timeout, this,
+            [this] { finishSend(false, silenceLine(replyTimeout_)); });
 
     placeControls();
 }
 
 frmMail::~frmMail() {
-    cutOffSend();
+    // Only the connection: the window set may be taking its other windows down already.
+    dialogue_.reset();
+    Winsock1->abort();
 }
 
 TickerDesign frmMail::hintDesign() {
@@ -218,19 +228,66 @@ void frmMail::showStatus(const QString &text) {
 bool frmMail::SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
                         const QString &toAddress, const QString &subject, const QString &body) {
     if (Winsock1->state() != QAbstractSocket::UnconnectedState) {
-        showSmtpError();
+        showSmtpError(sendUnderWayLine());
         return false;
     }
+    QString problem;
+    const std::optional<SmtpServerAddress> address = parseSmtpServer(server, ports_, &problem);
+    if (address && address->security != SmtpSecurity::None && !QSslSocket::supportsSsl())
+        problem = noTlsHereLine();
+    if (!problem.isEmpty()) {
+        showSmtpError(problem);
+        return false;
+    }
+    server_ = *address;
+    sender_ = fromAddress;
+    certificateProblems_.clear();
     const MailFields mail{fromName, fromAddress, ToNametxt->text(), toAddress, subject, body};
-    dialogue_ = std::make_unique<SmtpDialogue>(mail, QDateTime::currentDateTime());
+    dialogue_ =
+        std::make_unique<SmtpDialogue>(mail, QDateTime::currentDateTime(), server_.security);
     replies_.clear();
     runDialogue(); // the first step waits for the greeting
-    Winsock1->connectToHost(server, serverPort_);
+
+    if (server_.security == SmtpSecurity::None) {
+        Winsock1->connectToHost(server_.host, server_.port);
+        return true;
+    }
+    // The system's authorities vouch for the server, and its certificate must name the host
+    // as typed; there is no way around a certificate that fails.
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
+    if (!extraAuthorities_.isEmpty())
+        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraAuthorities_);
+    Winsock1->setSslConfiguration(tls);
+    if (server_.security == SmtpSecurity::ImplicitTls)
+        Winsock1->connectToHostEncrypted(server_.host, server_.port);
+    else
+        Winsock1->connectToHost(server_.host, server_.port);
     return true;
 }
 
 void frmMail::runDialogue() {
     while (const SmtpStep *step = dialogue_->next()) {
+        switch (step->action) {
+        case SmtpAction::None:
+            break;
+        case SmtpAction::RequireStartTls:
+            if (!dialogue_->offers("STARTTLS")) {
+                finishSend(false, noStartTlsLine());
+                return;
+            }
+            break;
+        case SmtpAction::StartTls:
+            startTls();
+            return;
+        case SmtpAction::LogIn:
+            // A password goes over TLS or not at all.
+            if (Winsock1->isEncrypted() && !dialogue_->loginMechanism().isEmpty()) {
+                askForLogin();
+                return;
+            }
+            continue;
+        }
         if (!step->send.isEmpty())
             Winsock1->write(step->send);
         if (!step->status.isEmpty())
@@ -260,11 +317,12 @@ void frmMail::takeReplies() {
         if (!reply)
             return;
         if (reply->code != awaited_) {
-            finishSend(false);
+            finishSend(false, serverRepliedLine(*reply));
             return;
         }
         awaited_.clear();
         replyTimer_.stop();
+        dialogue_->replied(*reply);
         runDialogue();
     }
 }
@@ -275,26 +333,74 @@ void frmMail::connectionLost() {
     // What the server said before it went is read first: its last reply may still count.
     Winsock1_DataArrival();
     if (dialogue_)
-        finishSend(false);
+        finishSend(false, connectionFailureLine(Winsock1->error(), Winsock1->errorString(),
+                                                server_.host, server_.port, certificateProblems_));
 }
 
-void frmMail::finishSend(bool completed) {
+void frmMail::startTls() {
+    // Whatever came in plain text after the server's go-ahead is not taken as a reply:
+    // only what arrives over TLS counts from here on.
+    replies_.clear();
+    awaitingHandshake_ = true;
+    replyTimer_.start(replyTimeout_);
+    Winsock1->startClientEncryption();
+}
+
+void frmMail::tlsEstablished() {
+    if (!dialogue_ || !awaitingHandshake_)
+        return; // TLS from the first byte: the greeting is awaited as ever
+    awaitingHandshake_ = false;
+    replyTimer_.stop();
+    runDialogue();
+}
+
+void frmMail::askForLogin() {
+    awaitingLogin_ = true;
+    ::SmtpLoginDialog *dialog = windows_.SmtpLoginDialog.get();
+    connect(dialog, &SmtpLoginDialog::loginGiven, this, &frmMail::logIn, Qt::UniqueConnection);
+    connect(dialog, &SmtpLoginDialog::loginCancelled, this, &frmMail::loginCancelled,
+            Qt::UniqueConnection);
+    dialog->ask(this, server_.host, sender_);
+}
+
+void frmMail::logIn(const QString &user, const QString &password) {
+    windows_.SmtpLoginDialog.unload();
+    if (!dialogue_ || !awaitingLogin_)
+        return;
+    awaitingLogin_ = false;
+    dialogue_->logIn(user, password);
+    runDialogue();
+}
+
+void frmMail::loginCancelled() {
+    windows_.SmtpLoginDialog.unload();
+    if (!dialogue_ || !awaitingLogin_)
+        return;
+    cutOffSend();
+    emit sendFinished(false);
+}
+
+void frmMail::finishSend(bool completed, const QString &failure) {
     cutOffSend();
     if (!completed)
-        showSmtpError();
+        showSmtpError(failure);
     emit sendFinished(completed);
 }
 
-void frmMail::showSmtpError() {
+void frmMail::showSmtpError(const QString &detail) {
     ::Form1 *dialog = windows_.Form1.get();
     dialog->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    dialog->setDetail(detail);
     dialog->showOver(this);
 }
 
 void frmMail::cutOffSend() {
     dialogue_.reset();
     awaited_.clear();
+    awaitingHandshake_ = false;
+    awaitingLogin_ = false;
     replyTimer_.stop();
     replies_.clear();
     Winsock1->abort();
+    windows_.SmtpLoginDialog.unload();
 }

@@ -12,7 +12,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTcpSocket>
+#include <QSslSocket>
 #include <QTimer>
 #include <chrono>
 #include <memory>
@@ -34,7 +34,9 @@ public:
     void SkinButton2_Click(); // "Selesai"
 
     // Starts sending one message; its end is told by sendFinished. Returns false, with the
-    // error dialog shown and nothing sent, when a send is still under way.
+    // error dialog shown and nothing sent, when a send is still under way or the server's
+    // port cannot be used. How the server is written decides the way: "host" or "host:25"
+    // plain SMTP, "host:587" submission with STARTTLS, "host:465" TLS from the first byte.
     bool SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
                    const QString &toAddress, const QString &subject, const QString &body);
     // Waits for a whole reply with this code; a reply already in is taken at once.
@@ -42,8 +44,17 @@ public:
     // Takes what the server sent and hands complete replies to the wait.
     void Winsock1_DataArrival();
 
-    // The server's port: 25, other ones for tests.
-    void setServerPort(quint16 port) { serverPort_ = port; }
+    // The server's port when none is typed: 25, other ones for tests.
+    void setServerPort(quint16 port) { ports_.plain = port; }
+    // Where "host:587" and "host:465" connect: those ports, other ones for tests.
+    void setSubmissionPorts(quint16 startTls, quint16 implicitTls) {
+        ports_.submission = startTls;
+        ports_.implicitTls = implicitTls;
+    }
+    // Authorities trusted besides the system's, for tests that make their own.
+    void addTrustedAuthorities(const QList<QSslCertificate> &authorities) {
+        extraAuthorities_ += authorities;
+    }
     // How long a wait lasts without the awaited reply: 50 seconds, shorter in tests.
     void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
 
@@ -69,10 +80,11 @@ public:
     SkinLabel *StatusTxt = nullptr;
     SkinButton *SkinButton1 = nullptr;
     SkinButton *SkinButton2 = nullptr;
-    QTcpSocket *Winsock1 = nullptr;
+    QSslSocket *Winsock1 = nullptr;
 
 signals:
-    // A send has ended: completed, or failed with the error dialog shown.
+    // A send has ended: completed, failed with the error dialog shown, or given up by the
+    // applicant at the login.
     void sendFinished(bool completed);
 
 protected:
@@ -83,21 +95,33 @@ private:
     void fillFromWorkFiles();
     void showStatus(const QString &text);
     void showSendResult(bool completed);
-    // Hands the page's skin to the SMTP error dialog and shows it over the page.
-    void showSmtpError();
+    // Hands the page's skin to the SMTP error dialog and shows it over the page, with the
+    // line that says what went wrong.
+    void showSmtpError(const QString &detail);
 
     // The dialogue runs on the socket's and the timer's signals, never in a loop of its own.
     void runDialogue();
     void takeReplies();
     void connectionLost();
-    void finishSend(bool completed);
+    void startTls();
+    void tlsEstablished();
+    void askForLogin();
+    void logIn(const QString &user, const QString &password);
+    void loginCancelled();
+    void finishSend(bool completed, const QString &failure = QString());
     void cutOffSend();
 
     WindowSet &windows_;
-    quint16 serverPort_ = 25;
+    SmtpPorts ports_;
+    QList<QSslCertificate> extraAuthorities_;
     std::chrono::milliseconds replyTimeout_{std::chrono::seconds(50)};
     std::unique_ptr<SmtpDialogue> dialogue_; // set while a send is under way
     SmtpReplyReader replies_;
-    QByteArray awaited_; // the code the dialogue waits for; empty between waits
+    SmtpServerAddress server_; // of the send under way
+    QString sender_;           // the sender's address, where the login name starts
+    QByteArray awaited_;       // the code the dialogue waits for; empty between waits
+    bool awaitingHandshake_ = false;
+    bool awaitingLogin_ = false;
+    QList<QSslError> certificateProblems_;
     QTimer replyTimer_;
 };

@@ -2,13 +2,49 @@
 
 #include "mail_header.h"
 
-SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when) {
-    const QByteArray crlf = "\r\n";
-    steps_ = {
-        {{}, {}, "220"},
-        {{}, QStringLiteral("Connecting...."), {}},
-        {"HELO " + QByteArray(heloName) + crlf, {}, "250"},
-        {{}, QStringLiteral("Connected"), {}},
+namespace {
+
+const QByteArray crlf = "\r\n";
+
+std::vector<SmtpStep> greeting(SmtpSecurity security) {
+    const QByteArray ehlo = "EHLO " + QByteArray(SmtpDialogue::heloName) + crlf;
+    switch (security) {
+    case SmtpSecurity::None:
+        return {
+            {{}, {}, "220"},
+            {{}, QStringLiteral("Connecting...."), {}},
+            {"HELO " + QByteArray(SmtpDialogue::heloName) + crlf, {}, "250"},
+            {{}, QStringLiteral("Connected"), {}},
+        };
+    case SmtpSecurity::StartTls:
+        // What the server offered before TLS is forgotten: only the EHLO over TLS counts.
+        return {
+            {{}, {}, "220"},
+            {{}, QStringLiteral("Connecting...."), {}},
+            {ehlo, {}, "250"},
+            {"STARTTLS" + crlf, {}, "220", SmtpAction::RequireStartTls},
+            {{}, {}, {}, SmtpAction::StartTls},
+            {ehlo, {}, "250"},
+            {{}, {}, {}, SmtpAction::LogIn},
+            {{}, QStringLiteral("Connected"), {}},
+        };
+    case SmtpSecurity::ImplicitTls:
+        return {
+            {{}, {}, "220"},
+            {{}, QStringLiteral("Connecting...."), {}},
+            {ehlo, {}, "250"},
+            {{}, {}, {}, SmtpAction::LogIn},
+            {{}, QStringLiteral("Connected"), {}},
+        };
+    }
+    return {};
+}
+
+} // namespace
+
+SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when, SmtpSecurity security)
+    : steps_(greeting(security)) {
+    const std::vector<SmtpStep> message = {
         {"mail from:<" + addressBytes(mail.fromAddress) + '>' + crlf,
          QStringLiteral("Sending Message"), "250"},
         {"rcpt to:<" + addressBytes(mail.toAddress) + '>' + crlf, {}, "250"},
@@ -20,8 +56,68 @@ SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when) {
         {"." + crlf, {}, "250"},
         {"quit" + crlf, QStringLiteral("Disconnecting"), "221"},
     };
+    steps_.insert(steps_.end(), message.begin(), message.end());
+}
+
+SmtpDialogue::~SmtpDialogue() {
+    for (SmtpStep &step : steps_)
+        if (step.secret)
+            step.send.fill('\0');
 }
 
 const SmtpStep *SmtpDialogue::next() {
     return next_ < steps_.size() ? &steps_[next_++] : nullptr;
+}
+
+void SmtpDialogue::replied(const SmtpReply &reply) {
+    if (next_ == 0 || !steps_[next_ - 1].send.startsWith("EHLO "))
+        return;
+    // The first line greets; each further one names an extension and its parameters.
+    extensions_.clear();
+    for (qsizetype i = 1; i < reply.lines.size(); ++i) {
+        QByteArrayList words = reply.lines[i].mid(4).simplified().split(' ');
+        words.first() = words.first().toUpper();
+        // Older servers write "AUTH=LOGIN PLAIN".
+        if (words.first().startsWith("AUTH=")) {
+            words.insert(1, words.first().mid(5));
+            words.first() = "AUTH";
+        }
+        extensions_.push_back(words);
+    }
+}
+
+bool SmtpDialogue::offers(const QByteArray &extension) const {
+    for (const QByteArrayList &words : extensions_)
+        if (words.first() == extension)
+            return true;
+    return false;
+}
+
+QByteArray SmtpDialogue::loginMechanism() const {
+    QByteArrayList mechanisms;
+    for (const QByteArrayList &words : extensions_)
+        if (words.first() == "AUTH")
+            for (const QByteArray &mechanism : words.mid(1))
+                mechanisms.append(mechanism.toUpper());
+    for (const QByteArray preferred : {"PLAIN", "LOGIN"})
+        if (mechanisms.contains(preferred))
+            return preferred;
+    return {};
+}
+
+void SmtpDialogue::logIn(const QString &user, const QString &password) {
+    const QByteArray name = user.toUtf8();
+    QByteArray secret = password.toUtf8();
+    std::vector<SmtpStep> login;
+    if (loginMechanism() == "PLAIN") {
+        QByteArray credentials = '\0' + name + '\0' + secret;
+        login.push_back({"AUTH PLAIN " + credentials.toBase64() + crlf, {}, "235", {}, true});
+        credentials.fill('\0');
+    } else {
+        login.push_back({"AUTH LOGIN" + crlf, {}, "334"});
+        login.push_back({name.toBase64() + crlf, {}, "334"});
+        login.push_back({secret.toBase64() + crlf, {}, "235", {}, true});
+    }
+    secret.fill('\0');
+    steps_.insert(steps_.begin() + qsizetype(next_), login.begin(), login.end());
 }

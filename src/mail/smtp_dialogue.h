@@ -3,17 +3,35 @@
 #pragma once
 
 #include "smtp_message.h"
+#include "smtp_reply.h"
+#include "smtp_server_address.h"
 
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
-// One step: send the bytes (if any), then show the status text (if any), then wait for a
-// reply with the awaited code (if any) before the next step.
+// What a step asks of the connection before it sends anything.
+enum class SmtpAction {
+    None,
+    // The server must have offered STARTTLS; without it the send ends, nothing goes out in
+    // plain text.
+    RequireStartTls,
+    // The TLS handshake on the open connection; the dialogue goes on once it is done.
+    StartTls,
+    // When the server offers a login we speak, the applicant is asked for it and the login
+    // steps are added here.
+    LogIn,
+};
+
+// One step: do the action (if any), send the bytes (if any), then show the status text
+// (if any), then wait for a reply with the awaited code (if any) before the next step.
 struct SmtpStep {
     QByteArray send;
     QString status;
     QByteArray awaited;
+    SmtpAction action = SmtpAction::None;
+    // The bytes carry the password: they go out over TLS only and are wiped afterwards.
+    bool secret = false;
 };
 
 class SmtpDialogue {
@@ -22,15 +40,30 @@ public:
     static constexpr const char *heloName = "jov-mailer";
 
     // The dialogue for one message, dated `when`. The connection is already asked for
-    // when the first step runs.
-    SmtpDialogue(const MailFields &mail, const QDateTime &when);
+    // when the first step runs; with ImplicitTls it is encrypted from its first byte.
+    SmtpDialogue(const MailFields &mail, const QDateTime &when,
+                 SmtpSecurity security = SmtpSecurity::None);
+    ~SmtpDialogue();
+    SmtpDialogue(const SmtpDialogue &) = delete;
+    SmtpDialogue &operator=(const SmtpDialogue &) = delete;
 
     // The next step, or none when the dialogue is over and the connection can close.
     const SmtpStep *next();
+
+    // Hands the dialogue the reply its current step awaited; a reply to EHLO tells what
+    // the server offers, and replaces what an earlier one told.
+    void replied(const SmtpReply &reply);
+    bool offers(const QByteArray &extension) const;
+    // The login mechanism we use with this server: "PLAIN", else "LOGIN", else none.
+    QByteArray loginMechanism() const;
+    // Adds the login with these credentials as the next steps.
+    void logIn(const QString &user, const QString &password);
 
     const std::vector<SmtpStep> &steps() const { return steps_; }
 
 private:
     std::vector<SmtpStep> steps_;
     std::size_t next_ = 0;
+    // What the last EHLO reply offered: keyword in upper case, then its parameters.
+    std::vector<QByteArrayList> extensions_;
 };

@@ -27,6 +27,11 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
         SkinLabel2->setWordWrap(true);
         SkinLabel2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
+    placeLines();
+    connect(SkinButton1, &SkinButton::clicked, this, &MessageDialog::SkinButton1_Click);
+}
+
+void MessageDialog::placeLines() {
     // The label texts keep their runs of blanks; the fixed width wraps them. Each label is
     // as tall as its wrapped text needs (a skin's larger font is fitted by the label
     // itself), and the button stands below the last one.
@@ -44,7 +49,6 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
         place(SkinLabel2, 540);
     const int buttonTop = std::max(top + twipsToPixels(165, this), twipsToPixels(1440, this));
     SkinButton1->setGeometry(twipsRect(2160, 0, 1455, 405, this).translated(0, buttonTop));
-    connect(SkinButton1, &SkinButton::clicked, this, &MessageDialog::SkinButton1_Click);
     setFixedSize(twipsToPixels(5520, this), buttonTop + twipsToPixels(405 + 315, this));
 }
 

@@ -40,6 +40,9 @@ protected:
     // Runs after the controls are skinned, before the entrance routine.
     virtual void afterSkinning() {}
     virtual void runEntrance() = 0;
+    // Sizes the labels to their texts, the button below them and the dialog around them;
+    // again after a label's text changes.
+    void placeLines();
 
     void closeRequested() override { SkinButton1_Click(); }
 

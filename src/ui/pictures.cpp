@@ -287,6 +287,29 @@ void drawGathering(QPainter &painter, const QString &banner) {
         drawFigure(painter, person, 204);
 }
 
+void drawPadlock(QPainter &painter) {
+    // The shackle, then the body over its feet.
+    painter.setPen(QPen(QColor(0x6b, 0x70, 0x78), 9, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    QPainterPath shackle;
+    shackle.moveTo(30, 50);
+    shackle.lineTo(30, 32);
+    shackle.arcTo(QRectF(30, 12, 40, 40), 180, -180);
+    shackle.lineTo(70, 50);
+    painter.drawPath(shackle);
+    QLinearGradient brass(0, 46, 0, 94);
+    brass.setColorAt(0, QColor(0xf4, 0xcf, 0x5e));
+    brass.setColorAt(1, QColor(0xb0, 0x7c, 0x18));
+    painter.setPen(QPen(QColor(0x6a, 0x48, 0x0c), 2.5));
+    painter.setBrush(brass);
+    painter.drawRoundedRect(QRectF(16, 46, 68, 48), 8, 8);
+    // The keyhole.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x3a, 0x26, 0x08));
+    painter.drawEllipse(QPointF(50, 64), 6, 6);
+    painter.drawRect(QRectF(47, 66, 6, 16));
+}
+
 } // namespace
 
 QPixmap deskPicture(const QSize &size) {
@@ -304,4 +327,8 @@ QPixmap helpPicture(const QSize &size) {
 
 QPixmap exitPicture(const QSize &size) {
     return drawnPicture(size, QSizeF(100, 100), drawExit);
+}
+
+QPixmap padlockPicture(const QSize &size) {
+    return drawnPicture(size, QSizeF(100, 100), drawPadlock);
 }

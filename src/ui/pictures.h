@@ -16,3 +16,6 @@ QPixmap deskPicture(const QSize &size);
 
 // The gallery's second picture: three cartoon figures under a banner with the text given.
 QPixmap gatheringPicture(const QSize &size, const QString &banner);
+
+// The login: a closed brass padlock.
+QPixmap padlockPicture(const QSize &size);

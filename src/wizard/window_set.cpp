@@ -12,6 +12,7 @@
 #include "information_viewer.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
+#include "mail/smtp_login_dialog.h"
 #include "mail_exchanger_message_box.h"
 #include "mail_exchanger_page.h"
 #include "main_window.h"
@@ -41,6 +42,7 @@ WindowSet::WindowSet(StartupOptions startup)
       WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
       frmMail([this] { return new ::frmMail(*this); }),
       Form1([this] { return new ::Form1(*this); }),
+      SmtpLoginDialog([] { return new ::SmtpLoginDialog(); }),
       frmAbout([this] { return new ::frmAbout(*this); }),
       FormCredits([this] { return new ::FormCredits(*this); }),
       Form9([this] { return new ::Form9(*this); }), Form14([this] { return new ::Form14(*this); }) {
@@ -50,6 +52,7 @@ WindowSet::~WindowSet() = default;
 
 void WindowSet::End() {
     emit ended();
+    SmtpLoginDialog.unload();
     Form1.unload();
     frmMail.unload();
     FormCredits.unload();

@@ -22,6 +22,7 @@ class Form13;
 class WorkFileErrorDialog;
 class frmMail;
 class Form1;
+class SmtpLoginDialog;
 class frmAbout;
 class FormCredits;
 class Form9;
@@ -57,6 +58,7 @@ public:
     WindowSlot<::WorkFileErrorDialog> WorkFileErrorDialog;
     WindowSlot<::frmMail> frmMail;
     WindowSlot<::Form1> Form1;
+    WindowSlot<::SmtpLoginDialog> SmtpLoginDialog;
     WindowSlot<::frmAbout> frmAbout;
     WindowSlot<::FormCredits> FormCredits;
     WindowSlot<::Form9> Form9;
