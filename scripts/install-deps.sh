@@ -8,6 +8,7 @@ packages=(
   fonts-dejavu-core
   libssl3 ca-certificates openssl
   python3-aiosmtpd
+  desktop-file-utils
 )
 
 missing=()

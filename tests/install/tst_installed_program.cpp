@@ -1,0 +1,84 @@
+// The installed program, checked where it was installed: check_install.cmake copies this test
+// into the bin/ folder of a fresh installation and runs it from a folder elsewhere.
+#include "support/windows.h"
+#include "support/work_dir.h"
+#include "ui/rtf_reader.h"
+#include "wizard/information_viewer.h"
+#include "wizard/main_window.h"
+#include "wizard/quick_start.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTextDocument>
+#include <QtTest>
+
+class TestInstalledProgram : public QObject {
+    Q_OBJECT
+private slots:
+    void helpTopicsAreFoundBesideTheProgramFromAnyFolder();
+    void programStartsInAnotherFolderAndWritesNothing();
+    void iconsHaveTheSizeOfTheirFolder();
+    void menuEntryNamesTheInstalledProgramAndIcon();
+
+private:
+    static QString installed(const QString &path) {
+        return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../" + path);
+    }
+};
+
+void TestInstalledProgram::helpTopicsAreFoundBesideTheProgramFromAnyFolder() {
+    ScopedWorkDir elsewhere; // an empty current folder: no topic of its own
+    WindowSet windows(quickStart());
+    windows.frmMain.get()->SkinButton2->click();
+    Form13 *viewer = windows.Form13.get();
+    QVERIFY(waitUntilActive(viewer));
+
+    for (int topic = 1; topic <= 7; ++topic) {
+        if (topic <= 6)
+            viewer->Checks[topic - 1]->click();
+        else
+            viewer->SkinButton1->click();
+        QFile file(installed(QStringLiteral("share/veld/dat%1.jov").arg(topic)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QTextDocument expected;
+        RtfReader::read(file.readAll(), &expected);
+        QVERIFY(!expected.toPlainText().isEmpty());
+        QCOMPARE(viewer->RichTextBoxes[topic - 1]->toPlainText(), expected.toPlainText());
+    }
+}
+
+void TestInstalledProgram::programStartsInAnotherFolderAndWritesNothing() {
+    ScopedWorkDir elsewhere;
+    QProcess program;
+    program.setWorkingDirectory(elsewhere.path());
+    program.start(installed(QStringLiteral("bin/veld")), {});
+    QVERIFY(program.waitForStarted());
+    // It keeps running (waiting for the applicant) rather than failing at start-up.
+    QVERIFY2(!program.waitForFinished(3000), program.readAllStandardError().constData());
+    program.kill();
+    program.waitForFinished();
+    QVERIFY(QDir(elsewhere.path()).isEmpty());
+}
+
+void TestInstalledProgram::iconsHaveTheSizeOfTheirFolder() {
+    const QDir theme(installed(QStringLiteral("share/icons/hicolor")));
+    QVERIFY(QFileInfo(theme.filePath("scalable/apps/veld.svg")).size() > 0);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString path = theme.filePath(QStringLiteral("%1x%1/apps/veld.png").arg(size));
+        const QImage icon(path);
+        QVERIFY2(!icon.isNull(), qPrintable(path));
+        QCOMPARE(icon.size(), QSize(size, size));
+    }
+}
+
+void TestInstalledProgram::menuEntryNamesTheInstalledProgramAndIcon() {
+    QFile entry(installed(QStringLiteral("share/applications/veld.desktop")));
+    QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
+    QVERIFY(lines.contains(QStringLiteral("Exec=veld")));
+    QVERIFY(lines.contains(QStringLiteral("Icon=veld")));
+    QVERIFY(QFileInfo(installed(QStringLiteral("bin/veld"))).isExecutable());
+}
+
+QTEST_MAIN(TestInstalledProgram)
+#include "tst_installed_program.moc"
