@@ -4,7 +4,9 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build run test bench clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test bench sanitize fuzz clean
 
 all: build
 
@@ -27,5 +29,23 @@ test: build
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder of
+# its own. Any report fails the test that made it, leaks included (LeakSanitizer is on).
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DVELD_SANITIZE=ON
+	cmake --build build-sanitize -j$(JOBS)
+	cd build-sanitize && \
+	ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:check_initialization_order=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	ctest --output-on-failure -j$(JOBS)
+
+# The libFuzzer targets, built with clang in a folder of their own, each run FUZZ_SECONDS.
+fuzz: deps
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	    -DVELD_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS) --target fuzzers
+	bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-sanitize build-fuzz

@@ -9,6 +9,7 @@ packages=(
   libssl3 ca-certificates openssl
   python3-aiosmtpd
   desktop-file-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
