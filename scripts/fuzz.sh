@@ -16,7 +16,10 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt:print_supp
 declare -A seeds=(
   [rtf_reader]="$root/fuzz/corpus/rtf $root/resources/help"
   [skin_file]="$root/fuzz/corpus/skin $root/resources/skins"
+  [smtp_reply]="$root/fuzz/corpus/smtp"
 )
+# The longest input each target is given: the reply reader's must pass its 64 KiB limit.
+declare -A max_len=([rtf_reader]=8192 [skin_file]=8192 [smtp_reply]=72000)
 
 findings="$build/fuzz/findings"
 mkdir -p "$findings"
@@ -25,7 +28,7 @@ for name in "${!seeds[@]}"; do
   mkdir -p "$build/fuzz/corpus/$name"
   # shellcheck disable=SC2086 # the seed folders are separate arguments
   "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -max_len=8192 -dict="$root/fuzz/$name.dict" -artifact_prefix="$findings/$name-" \
+    -max_len="${max_len[$name]}" -dict="$root/fuzz/$name.dict" -artifact_prefix="$findings/$name-" \
     -print_final_stats=1 "$build/fuzz/corpus/$name" ${seeds[$name]} \
     >"$build/fuzz/$name.log" 2>&1 &
   pids[$name]=$!

@@ -16,14 +16,16 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
     std::optional<SmtpReply> reply;
     qsizetype lineStart = 0;
     qsizetype lineEnd;
-    while (!reply && linesSize_ <= maximumReplySize &&
-           (lineEnd = pending_.indexOf('\n', lineStart)) >= 0) {
+    while (!reply && (lineEnd = pending_.indexOf('\n', lineStart)) >= 0) {
         QByteArray line = pending_.sliced(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
         if (line.endsWith('\r'))
             line.chop(1);
         linesSize_ += line.size();
         lines_.append(line);
+        // Over the limit even with its final line: refused below, as when it comes in pieces.
+        if (linesSize_ > maximumReplySize)
+            break;
         if (!isContinuationLine(line)) {
             reply = SmtpReply{line.left(3), std::move(lines_)};
             lines_.clear();
@@ -31,7 +33,10 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
         }
     }
     pending_.remove(0, lineStart);
-    if (!reply && linesSize_ + pending_.size() > maximumReplySize) {
+    // A line still arriving counts too, all but a last CR that may turn out to be its line end,
+    // so that where the arrivals happen to be cut never decides.
+    const qsizetype arriving = pending_.size() - (pending_.endsWith('\r') ? 1 : 0);
+    if (!reply && linesSize_ + arriving > maximumReplySize) {
         reply = SmtpReply{QByteArray(), std::move(lines_)};
         clear();
     }

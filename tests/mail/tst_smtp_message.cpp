@@ -162,6 +162,13 @@ void TestSmtpMessage::repliesAreReadWhole_data() {
     QTest::newRow("endless continuation")
         << QByteArrayList{(QByteArray("250-") + QByteArray(1000, 'x') + "\r\n").repeated(70)}
         << QByteArrayList{""};
+    // The limit counts the reply's lines, however the arrivals are cut.
+    const QByteArray atLimit = (QByteArray("250-") + QByteArray(996, 'x') + "\r\n").repeated(65) +
+                               "250 " + QByteArray(532, 'x');
+    QTest::newRow("at the limit, CR and LF apart")
+        << QByteArrayList{atLimit + "\r", "\n"} << QByteArrayList{"250"};
+    QTest::newRow("over the limit in one arrival")
+        << QByteArrayList{atLimit + "y\r\n"} << QByteArrayList{""};
 }
 
 void TestSmtpMessage::repliesAreReadWhole() {
