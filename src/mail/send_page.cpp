@@ -243,8 +243,7 @@ bool frmMail::SendEmail(const QString &server, const QString &fromName, const QS
     sender_ = fromAddress;
     certificateProblems_.clear();
     const MailFields mail{fromName, fromAddress, ToNametxt->text(), toAddress, subject, body};
-    dialogue_ =
-        std::make_unique<SmtpDialogue>(mail, QDateTime::currentDateTime(), server_.security);
+    dialogue_ = std::make_unique<SmtpDialogue>(mail, clock_(), server_.security);
     replies_.clear();
     runDialogue(); // the first step waits for the greeting
 

@@ -15,6 +15,7 @@
 #include <QSslSocket>
 #include <QTimer>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class WindowSet;
@@ -57,6 +58,8 @@ public:
     }
     // How long a wait lasts without the awaited reply: 50 seconds, shorter in tests.
     void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
+    // Where the Date header's moment comes from: the machine's clock, a fixed one in tests.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
     SkinLabel *SkinLabel1 = nullptr; // "From"
     SkinLabel *SkinLabel2 = nullptr; // ":"
@@ -115,6 +118,7 @@ private:
     SmtpPorts ports_;
     QList<QSslCertificate> extraAuthorities_;
     std::chrono::milliseconds replyTimeout_{std::chrono::seconds(50)};
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
     std::unique_ptr<SmtpDialogue> dialogue_; // set while a send is under way
     SmtpReplyReader replies_;
     SmtpServerAddress server_; // of the send under way

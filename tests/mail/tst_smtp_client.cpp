@@ -6,9 +6,7 @@
 #include "support/smtp_test_server.h"
 #include "support/windows.h"
 #include "support/work_dir.h"
-#include "wizard/quick_start.h"
 #include "wizard/window_set.h"
-#include "wizard/wizard_run.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -53,7 +51,6 @@ private slots:
     void cleanup();
     void messageArrivesByteForByte_data();
     void messageArrivesByteForByte();
-    void wholeRunArrivesAsTheWizardWroteIt();
     void misbehavingServers_data();
     void misbehavingServers();
     void secondSendDuringASendLeavesItAlone();
@@ -178,28 +175,6 @@ void TestSmtpClient::messageArrivesByteForByte() {
                                 "\r\n" +
                                 document + "\r\n";
     QCOMPARE(message.toLatin1().split('\n'), expected.split('\n'));
-}
-
-void TestSmtpClient::wholeRunArrivesAsTheWizardWroteIt() {
-    windows.reset(); // a run of its own, from page I
-    windows = std::make_unique<WindowSet>(quickStart());
-    SkinWindow *declaration = reachPage(*windows, QStringLiteral("Form7"));
-    QVERIFY(declaration);
-    completePage(declaration);
-    page = windows->frmMail.get();
-    QVERIFY(waitUntilActive(page));
-    page->setServerPort(aiosmtpd.port());
-    page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
-
-    bool completed = false;
-    QVERIFY(sendAndWait(&completed));
-    QVERIFY(completed);
-    const ReceivedMail mail = aiosmtpd.received().last();
-    QCOMPARE(mail.mailFrom, QByteArray("sari@lumbung.usaha.qv"));
-    QCOMPARE(mail.recipients, QByteArrayList{"daftar-usaha@nic.qv"});
-    const qsizetype bodyStart = mail.message.indexOf("\r\n\r\n") + 4;
-    QVERIFY(mail.message.left(bodyStart).contains("\r\nSubject: baru lumbung.usaha.qv\r\n"));
-    QCOMPARE(mail.message.mid(bodyStart), work->read(QStringLiteral("DAT.JOV")) + "\r\n");
 }
 
 void TestSmtpClient::misbehavingServers_data() {

@@ -14,25 +14,20 @@
 
 #include <QtTest>
 
-// Page I for the zone text given, status BARU.
-inline Form2 *completePageOne(WindowSet &windows, const QString &zone = QStringLiteral(".usaha")) {
-    frmMain *page = windows.frmMain.get();
-    page->Option1->setChecked(true);
-    page->Text1->setText(QStringLiteral("lumbung"));
-    page->Combo1->setEditText(zone);
-    page->Text2->setText(QStringLiteral("Koperasi Lumbung Tani"));
-    page->Text3->setPlainText(QStringLiteral("Simpan pinjam petani"));
-    page->Text4->setText(QStringLiteral("AKTA 7/2025"));
-    page->Text5->setText(QStringLiteral("Sari 555-0147"));
-    page->SkinButton3->click();
-    return windows.Form2.loaded() ? windows.Form2.get() : nullptr;
-}
-
-// Every field of a page after page I. Contacts: the handles "ADM-QV", " BIL-QV " (blanks
-// are content) and "TEK-QV", the other items "<column><row>" ("Ab" is the admin's name);
-// records "<group><row>" ("1a" is the primary's host name); the registrant Sari Wulandari.
-inline void fillPage(SkinWindow *page) {
-    if (auto *contacts = qobject_cast<Form2 *>(page)) {
+// Every field of a page. Page I: status BARU, the zone given (".usaha" when none is).
+// Contacts: the handles "ADM-QV", " BIL-QV " (blanks are content) and "TEK-QV", the other
+// items "<column><row>" ("Ab" is the admin's name); records "<group><row>" ("1a" is the
+// primary's host name); the registrant Sari Wulandari.
+inline void fillPage(SkinWindow *page, const QString &zone = QStringLiteral(".usaha")) {
+    if (auto *domain = qobject_cast<frmMain *>(page)) {
+        domain->Option1->setChecked(true);
+        domain->Text1->setText(QStringLiteral("lumbung"));
+        domain->Combo1->setEditText(zone);
+        domain->Text2->setText(QStringLiteral("Koperasi Lumbung Tani"));
+        domain->Text3->setPlainText(QStringLiteral("Simpan pinjam petani"));
+        domain->Text4->setText(QStringLiteral("AKTA 7/2025"));
+        domain->Text5->setText(QStringLiteral("Sari 555-0147"));
+    } else if (auto *contacts = qobject_cast<Form2 *>(page)) {
         const char *handles[3] = {"ADM-QV", " BIL-QV ", "TEK-QV"};
         for (int i = 0; i < 24; ++i)
             contacts->Texts[i]->setText(i % 8 == 0
@@ -48,11 +43,25 @@ inline void fillPage(SkinWindow *page) {
     }
 }
 
-// Fills the page and presses its Next ("NS Record" on page III).
+// The page's "Selanjutnya" ("NS Record" on page III). A dialog over the page is its child
+// and has buttons of the same names.
+inline SkinButton *nextButton(SkinWindow *page) {
+    if (auto *domain = qobject_cast<frmMain *>(page))
+        return domain->SkinButton3;
+    return page->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly);
+}
+
+// Fills the page and presses its Next.
 inline void completePage(SkinWindow *page) {
     fillPage(page);
-    page->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly)
-        ->click();
+    nextButton(page)->click();
+}
+
+// Page I for the zone text given; page II, if that is where it led.
+inline Form2 *completePageOne(WindowSet &windows, const QString &zone = QStringLiteral(".usaha")) {
+    fillPage(windows.frmMain.get(), zone);
+    nextButton(windows.frmMain.get())->click();
+    return windows.Form2.loaded() ? windows.Form2.get() : nullptr;
 }
 
 // Runs the wizard from a fresh page I up to the page named (Form2, Form4, Form5, Form6 or

@@ -1,12 +1,16 @@
-// Whole runs from page I to page V through the real windows, with the work files they
-// leave compared byte for byte; and what every later page does when the document
-// cannot be written.
+// Whole runs through the real windows: page I to "Selesai" with the mail a real SMTP server
+// receives compared byte for byte, a run left halfway and the fresh run after it, no page
+// completed under its dialog and one window on the screen at every step; and what every
+// later page does when the document cannot be written.
+#include "mail/send_page.h"
 #include "quick_start.h"
+#include "support/smtp_test_server.h"
 #include "support/work_dir.h"
 #include "wizard/work_file_error_dialog.h"
 #include "wizard_run.h"
 
 #include <QDir>
+#include <QTimeZone>
 #include <QtTest>
 
 namespace {
@@ -124,15 +128,63 @@ const QByteArray declarationAndRegistrant =
 const QByteArray trailerFile =
     "\r\nNNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n";
 
+// The mail of a complete run as the server keeps it: sent at 15:10:49 on 5 December 2026 by
+// a clock seven hours ahead of UTC, with the whole document as its body.
+QByteArray expectedMail(const QByteArray &document) {
+    return "From: Sari Wulandari <sari@lumbung.usaha.qv>\r\n"
+           "Date: Sat, 05 Dec 2026 15:10:49 +0700\r\n"
+           "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD KAVRO v 1.03 --\r\n"
+           "To: <daftar-usaha@nic.qv>\r\n"
+           "Subject: baru lumbung.usaha.qv\r\n"
+           "MIME-Version: 1.0\r\n"
+           "Content-Type: text/plain; charset=windows-1252\r\n"
+           "Content-Transfer-Encoding: 8bit\r\n"
+           "\r\n" +
+           document + "\r\n";
+}
+
+// The program's windows on the screen.
+QWidgetList shownWindowList() {
+    QWidgetList shown;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            shown << window;
+    return shown;
+}
+
+QStringList shownWindows() {
+    QStringList names;
+    for (QWidget *window : shownWindowList())
+        names << window->objectName();
+    names.sort();
+    return names;
+}
+
+// The one window on the screen, or none when there are more or none.
+SkinWindow *onlyShownWindow() {
+    const QWidgetList shown = shownWindowList();
+    return shown.size() == 1 ? qobject_cast<SkinWindow *>(shown.first()) : nullptr;
+}
+
+// A click as the window system delivers it: a window under a modal dialog does not get it.
+void clickThroughWindowSystem(SkinButton *control) {
+    QTRY_VERIFY(!control->SkinElement() || !control->SkinElement()->isRunning()); // in place
+    QWidget *window = control->window();
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(window, control->rect().center()));
+}
+
 } // namespace
 
-class TestWholeDocument : public QObject {
+class TestWholeRun : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
-    void completeRunLeavesTheWholeDocument_data();
-    void completeRunLeavesTheWholeDocument();
+    void registrationArrivesAndSelesaiClearsUp_data();
+    void registrationArrivesAndSelesaiClearsUp();
+    void noPageIsCompletedUnderItsDialog();
     void handTypedZoneEndsWithTheRegistrantLine();
     void pageKeepsEverythingWhenAWorkFileFails_data();
     void pageKeepsEverythingWhenAWorkFileFails();
@@ -140,54 +192,158 @@ private slots:
     void closingAPageThroughTheWindowManagerEndsTheRun();
 
 private:
+    void startRun();
+    void leaveTwoRunsHalfway();
+
+    SmtpTestServer aiosmtpd;
     std::unique_ptr<ScopedWorkDir> work;
     std::unique_ptr<WindowSet> windows;
 };
 
-void TestWholeDocument::init() {
-    work = std::make_unique<ScopedWorkDir>();
-    windows = std::make_unique<WindowSet>(quickStart());
-    QVERIFY(waitUntilActive(windows->frmMain.get()));
+void TestWholeRun::initTestCase() {
+    QString reason;
+    QVERIFY2(aiosmtpd.start(&reason), qPrintable(reason));
 }
 
-void TestWholeDocument::cleanup() {
+void TestWholeRun::init() {
+    work = std::make_unique<ScopedWorkDir>();
+    startRun();
+}
+
+void TestWholeRun::cleanup() {
     windows.reset();
     work.reset();
 }
 
-void TestWholeDocument::completeRunLeavesTheWholeDocument_data() {
+void TestWholeRun::startRun() {
+    windows = std::make_unique<WindowSet>(quickStart());
+    QVERIFY(waitUntilActive(windows->frmMain.get()));
+    QCOMPARE(shownWindows(), QStringList{"frmMain"});
+}
+
+// A run that gets as far as page V and is closed there, which ends it as "Dea&ktifasi"
+// does; then a run that leaves by "Dea&ktifasi" (Ctrl+K) on page I. Both leave the work
+// files as they were.
+void TestWholeRun::leaveTwoRunsHalfway() {
+    completePage(reachPage(*windows, QStringLiteral("Form5")));
+    QSignalSpy ended(windows.get(), &WindowSet::ended);
+    windows->Form7.get()->close();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(shownWindows(), QStringList());
+    const QByteArray leftBehind = work->read("DAT.JOV");
+    QCOMPARE(leftBehind, documentHead + nameServerSections);
+
+    startRun();
+    QSignalSpy endedAgain(windows.get(), &WindowSet::ended);
+    QTest::keyClick(windows->frmMain.get()->windowHandle(), Qt::Key_K, Qt::ControlModifier);
+    QCOMPARE(endedAgain.count(), 1);
+    QCOMPARE(shownWindows(), QStringList());
+    QCOMPARE(work->read("DAT.JOV"), leftBehind);
+    QVERIFY(work->exists("DATM2.JOV") && !work->exists("DATM3.JOV"));
+    startRun();
+}
+
+void TestWholeRun::registrationArrivesAndSelesaiClearsUp_data() {
     QTest::addColumn<QString>("recordPage");
     QTest::addColumn<QByteArray>("recordSections");
-    QTest::newRow("NS") << "Form5" << nameServerSections;
-    QTest::newRow("MX") << "Form6" << mailExchangerSections;
+    QTest::addColumn<bool>("afterRunsLeftHalfway");
+    QTest::newRow("NS") << "Form5" << nameServerSections << false;
+    QTest::newRow("MX") << "Form6" << mailExchangerSections << false;
+    QTest::newRow("MX after runs left halfway") << "Form6" << mailExchangerSections << true;
 }
 
-void TestWholeDocument::completeRunLeavesTheWholeDocument() {
+void TestWholeRun::registrationArrivesAndSelesaiClearsUp() {
     QFETCH(QString, recordPage);
     QFETCH(QByteArray, recordSections);
-    completePage(reachPage(*windows, recordPage));
-    completePage(windows->Form7.get());
-    QVERIFY(windows->frmMail.loaded());
+    QFETCH(bool, afterRunsLeftHalfway);
+    if (afterRunsLeftHalfway)
+        leaveTwoRunsHalfway();
 
-    const QByteArray document = work->read("DAT.JOV");
-    QCOMPARE(document,
-             documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n");
-    QCOMPARE(work->read("DAT0.JOV"), trailerFile);
-    QCOMPARE(work->read("DATM1.JOV"), "baru lumbung.usaha.qv");
-    QCOMPARE(work->read("DATM2.JOV"), "daftar-usaha@nic.qv");
-    QCOMPARE(work->read("DATM3.JOV"), "sari@lumbung.usaha.qv");
-    QCOMPARE(work->read("DATM4.JOV"), "Sari Wulandari");
-
-    // Every value starts in column 27, only the MX labels of group 10 put it in column 28.
-    for (const QByteArray &line : document.split('\n')) {
-        const int colon = line.indexOf(".: ");
-        const bool longerLabel = recordPage == QLatin1String("Form6") && line.startsWith("10");
-        if (colon >= 0)
-            QCOMPARE(colon + 3, longerLabel ? 27 : 26);
+    // Each page is the one window on the screen while it is filled in.
+    QStringList visited;
+    completePageOne(*windows);
+    while (SkinWindow *page = onlyShownWindow()) {
+        visited << page->objectName();
+        QVERIFY(waitUntilActive(page));
+        if (auto *choice = qobject_cast<Form4 *>(page))
+            (recordPage == QLatin1String("Form5") ? choice->SkinButton1 : choice->SkinButton2)
+                ->click();
+        else if (qobject_cast<frmMail *>(page))
+            break;
+        else
+            completePage(page);
     }
+    QCOMPARE(visited, (QStringList{"Form2", "Form4", recordPage, "Form7", "frmMail"}));
+
+    const QByteArray document =
+        documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n";
+    QCOMPARE(work->read("DAT.JOV"), document);
+    QCOMPARE(work->read("DAT0.JOV"), trailerFile);
+    frmMail *sendPage = windows->frmMail.get();
+    sendPage->setServerPort(aiosmtpd.port());
+    sendPage->setClock(
+        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
+    sendPage->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
+    const qsizetype before = aiosmtpd.received().size();
+    QSignalSpy finished(sendPage, &frmMail::sendFinished);
+    sendPage->SkinButton1->click();
+    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.first().first().toBool());
+
+    const QList<ReceivedMail> mails = aiosmtpd.received();
+    QCOMPARE(mails.size(), before + 1);
+    QCOMPARE(mails.last().greetingName, QByteArray("jov-mailer"));
+    QCOMPARE(mails.last().mailFrom, QByteArray("sari@lumbung.usaha.qv"));
+    QCOMPARE(mails.last().recipients, QByteArrayList{"daftar-usaha@nic.qv"});
+    QCOMPARE(mails.last().message, expectedMail(document));
+
+    // "Selesai": the six work files go, and with them every window and the run.
+    QSignalSpy ended(windows.get(), &WindowSet::ended);
+    sendPage->SkinButton2->click();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(shownWindows(), QStringList());
+    QCOMPARE(QDir(work->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
-void TestWholeDocument::handTypedZoneEndsWithTheRegistrantLine() {
+// Under its incomplete-data dialog a page takes no click, not even on "Selanjutnya", so no
+// section is written twice; the dialog closed through the window manager leads back to
+// the page, and the page then goes on once.
+void TestWholeRun::noPageIsCompletedUnderItsDialog() {
+    QStringList visited;
+    while (SkinWindow *page = onlyShownWindow()) {
+        visited << page->objectName();
+        QVERIFY(waitUntilActive(page));
+        if (auto *choice = qobject_cast<Form4 *>(page)) {
+            choice->SkinButton1->click();
+            continue;
+        }
+        if (qobject_cast<frmMail *>(page))
+            break;
+        SkinButton *next = nextButton(page);
+        clickThroughWindowSystem(next); // every field still empty
+        QTRY_VERIFY(QApplication::activeWindow() != page);
+        auto *dialog = qobject_cast<SkinWindow *>(QApplication::activeWindow());
+        QVERIFY(dialog && dialog->isDialog());
+        const QStringList pageAndDialog = shownWindows();
+        QCOMPARE(pageAndDialog.size(), 2);
+
+        fillPage(page);
+        const QByteArray before = work->read("DAT.JOV");
+        clickThroughWindowSystem(next);
+        QCOMPARE(work->read("DAT.JOV"), before);
+        QCOMPARE(shownWindows(), pageAndDialog);
+
+        dialog->close();
+        QVERIFY(waitUntilActive(page));
+        QCOMPARE(shownWindows(), QStringList{page->objectName()});
+        clickThroughWindowSystem(next);
+    }
+    QCOMPARE(visited, (QStringList{"frmMain", "Form2", "Form4", "Form5", "Form7", "frmMail"}));
+    QCOMPARE(work->read("DAT.JOV"),
+             documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n");
+}
+
+void TestWholeRun::handTypedZoneEndsWithTheRegistrantLine() {
     completePage(reachPage(*windows, QStringLiteral("Form7"), QStringLiteral(".pribadi")));
     QVERIFY(windows->frmMail.loaded());
     const QByteArray document = work->read("DAT.JOV");
@@ -196,7 +352,7 @@ void TestWholeDocument::handTypedZoneEndsWithTheRegistrantLine() {
     QCOMPARE(work->read("DAT0.JOV"), QByteArray());
 }
 
-void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails_data() {
+void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("obstacle");
     for (const char *page : {"Form2", "Form5", "Form6", "Form7"}) {
@@ -207,7 +363,7 @@ void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails_data() {
                                              << "missing";
 }
 
-void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails() {
+void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails() {
     QFETCH(QString, page);
     QFETCH(QString, obstacle);
     if (obstacle == QLatin1String("full disk") && !QFile::exists(QStringLiteral("/dev/full")))
@@ -250,13 +406,13 @@ void TestWholeDocument::pageKeepsEverythingWhenAWorkFileFails() {
     QVERIFY(work->read("DAT.JOV").size() > document.size());
 }
 
-void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun_data() {
+void TestWholeRun::closingAPageThroughTheWindowManagerEndsTheRun_data() {
     QTest::addColumn<QString>("page");
     for (const char *page : {"Form2", "Form4", "Form5", "Form6", "Form7"})
         QTest::newRow(page) << page;
 }
 
-void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun() {
+void TestWholeRun::closingAPageThroughTheWindowManagerEndsTheRun() {
     QFETCH(QString, page);
     SkinWindow *window = reachPage(*windows, page);
     QVERIFY(window && window->isVisible());
@@ -266,5 +422,5 @@ void TestWholeDocument::closingAPageThroughTheWindowManagerEndsTheRun() {
     QVERIFY(!windows->frmMain.loaded() && !windows->Form2.loaded());
 }
 
-QTEST_MAIN(TestWholeDocument)
-#include "tst_whole_document.moc"
+QTEST_MAIN(TestWholeRun)
+#include "tst_whole_run.moc"
