@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <limits>
@@ -247,6 +248,17 @@ void FormCredits::mouseMoveEvent(QMouseEvent *event) {
     Picture2->hide();
     SkinButton1->show();
     SkinWindow::mouseMoveEvent(event);
+}
+
+void FormCredits::keyPressEvent(QKeyEvent *event) {
+    // Without a pointer the button would never show: any key but Escape (which does what
+    // the button does) brings it out with the keyboard on it.
+    if (SkinButton1->isHidden() && event->key() != Qt::Key_Escape) {
+        SkinButton1->show();
+        SkinButton1->setFocus(Qt::TabFocusReason);
+        return;
+    }
+    SkinWindow::keyPressEvent(event);
 }
 
 bool FormCredits::eventFilter(QObject *watched, QEvent *event) {

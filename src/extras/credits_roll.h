@@ -75,6 +75,7 @@ public:
 protected:
     void closeRequested() override { SkinButton1_Click(); }
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 

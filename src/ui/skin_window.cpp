@@ -4,6 +4,7 @@
 #include "skin_painter.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
@@ -73,6 +74,14 @@ void SkinWindow::paintEvent(QPaintEvent *event) {
     SkinLook look = skin->form;
     look.radius = 0; // the window frame is the window manager's
     paintSkinSurface(painter, rect(), look);
+}
+
+void SkinWindow::keyPressEvent(QKeyEvent *event) {
+    if (isDialog() && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SkinWindow::closeEvent(QCloseEvent *event) {

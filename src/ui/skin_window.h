@@ -35,4 +35,6 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Escape closes a dialog as its close control does.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -145,6 +145,7 @@ void TestCreditsRoll::everyUnloadStopsTheRoll_data() {
     QTest::newRow("unload") << "unload";
     QTest::newRow("end of the run") << "end";
     QTest::newRow("window manager") << "close";
+    QTest::newRow("Escape") << "escape";
 }
 
 void TestCreditsRoll::everyUnloadStopsTheRoll() {
@@ -155,8 +156,12 @@ void TestCreditsRoll::everyUnloadStopsTheRoll() {
         windows->FormCredits.unload();
     else if (how == QLatin1String("end"))
         windows->End();
-    else
+    else if (how == QLatin1String("close"))
         credits->close();
+    else { // delivered at once, so the window is still there to be looked at
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(credits, &escape);
+    }
     QVERIFY(!windows->FormCredits.loaded());
     QVERIFY(watch);
     QVERIFY(watch->stopped() && !watch->isRolling());

@@ -2,10 +2,12 @@
 // receives compared byte for byte, a run left halfway and the fresh run after it, no page
 // completed under its dialog and one window on the screen at every step; and what every
 // later page does when the document cannot be written.
+#include "extras/credits_roll.h"
 #include "mail/send_page.h"
 #include "quick_start.h"
 #include "support/smtp_test_server.h"
 #include "support/work_dir.h"
+#include "wizard/information_viewer.h"
 #include "wizard/work_file_error_dialog.h"
 #include "wizard_run.h"
 
@@ -174,6 +176,46 @@ void clickThroughWindowSystem(SkinButton *control) {
                       control->mapTo(window, control->rect().center()));
 }
 
+// Keys go where a keyboard's go: to the window that has the focus.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QGuiApplication::focusWindow(), key, modifiers);
+}
+
+void type(const QString &text) {
+    for (const QChar character : text)
+        QTest::keyClick(QGuiApplication::focusWindow(), character.toLatin1());
+}
+
+QString focused() {
+    const QWidget *widget = QApplication::focusWidget();
+    return widget ? widget->window()->objectName() + u'/' + widget->objectName() : QString();
+}
+
+// Tab until the control of that name has the focus, as a user looking for it would.
+bool tabTo(const QString &name) {
+    for (int presses = 0; presses < 40; ++presses) {
+        if (focused().endsWith(u'/' + name))
+            return true;
+        press(Qt::Key_Tab);
+    }
+    return false;
+}
+
+// Types each value into the control that has the focus and goes on with Tab; the focus
+// must walk the page's fields in their order.
+void typeIntoFields(const QString &window, const QStringList &values, const QString &prefix) {
+    for (int i = 0; i < values.size(); ++i) {
+        QCOMPARE(focused(), QStringLiteral("%1/%2%3").arg(window, prefix).arg(i + 1));
+        type(values[i]);
+        press(Qt::Key_Tab);
+    }
+}
+
+// Waits until the window is active with the keyboard in it.
+bool activeWithFocus(const QString &window) {
+    return QTest::qWaitFor([&] { return focused().startsWith(window + u'/'); }, 5000);
+}
+
 } // namespace
 
 class TestWholeRun : public QObject {
@@ -185,6 +227,7 @@ private slots:
     void registrationArrivesAndSelesaiClearsUp_data();
     void registrationArrivesAndSelesaiClearsUp();
     void noPageIsCompletedUnderItsDialog();
+    void keyboardAloneCompletesARegistration();
     void handTypedZoneEndsWithTheRegistrantLine();
     void pageKeepsEverythingWhenAWorkFileFails_data();
     void pageKeepsEverythingWhenAWorkFileFails();
@@ -222,8 +265,8 @@ void TestWholeRun::startRun() {
 }
 
 // A run that gets as far as page V and is closed there, which ends it as "Dea&ktifasi"
-// does; then a run that leaves by "Dea&ktifasi" (Ctrl+K) on page I. Both leave the work
-// files as they were.
+// does; then a run that leaves by "Dea&ktifasi", chosen by its mnemonic on page I. Both leave the
+// work files as they were.
 void TestWholeRun::leaveTwoRunsHalfway() {
     completePage(reachPage(*windows, QStringLiteral("Form5")));
     QSignalSpy ended(windows.get(), &WindowSet::ended);
@@ -235,7 +278,9 @@ void TestWholeRun::leaveTwoRunsHalfway() {
 
     startRun();
     QSignalSpy endedAgain(windows.get(), &WindowSet::ended);
-    QTest::keyClick(windows->frmMain.get()->windowHandle(), Qt::Key_K, Qt::ControlModifier);
+    press(Qt::Key_Alt, Qt::AltModifier); // the menu bar, then "Tampilan", then its mnemonic
+    press(Qt::Key_Down);
+    press(Qt::Key_K);
     QCOMPARE(endedAgain.count(), 1);
     QCOMPARE(shownWindows(), QStringList());
     QCOMPARE(work->read("DAT.JOV"), leftBehind);
@@ -341,6 +386,141 @@ void TestWholeRun::noPageIsCompletedUnderItsDialog() {
     QCOMPARE(visited, (QStringList{"frmMain", "Form2", "Form4", "Form5", "Form7", "frmMail"}));
     QCOMPARE(work->read("DAT.JOV"),
              documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n");
+}
+
+// An applicant without a mouse: the menu, the about box, the credits, the viewer, every page
+// and the send page by Tab, typing, Space and Enter alone. Where the focus goes decides
+// which field gets which text, so the mail that arrives shows the focus order too.
+void TestWholeRun::keyboardAloneCompletesARegistration() {
+    QVERIFY(activeWithFocus("frmMain"));
+    QCOMPARE(focused(), QStringLiteral("frmMain/Option1"));
+    press(Qt::Key_Space);
+
+    // Tampilan > Skin > Media, by the arrows of the menu bar that Alt opens.
+    press(Qt::Key_Alt, Qt::AltModifier);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    for (int entry = 1; entry < 7; ++entry)
+        press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    frmMain *pageOne = windows->frmMain.get();
+    QCOMPARE(pageOne->SkinForm1->CurrentSkin(), pageOne->skinStorages[6]->StoredSkin());
+
+    // Detail, its credits, and back: any key brings out the credits' "Baiklah..".
+    press(Qt::Key_Alt, Qt::AltModifier);
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("frmAbout"));
+    QVERIFY(tabTo("SkinButton2"));
+    press(Qt::Key_Space);
+    QVERIFY(waitUntilActive(windows->FormCredits.get()));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("FormCredits/SkinButton1"));
+    press(Qt::Key_Space);
+    QVERIFY(activeWithFocus("frmAbout"));
+    QVERIFY(tabTo("SkinButton1"));
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("frmMain"));
+
+    // Page I in the order of its fields; its Next first with a field empty.
+    QCOMPARE(focused(), QStringLiteral("frmMain/Option1"));
+    press(Qt::Key_Tab);
+    QStringList pageOneValues{"lumbung", ".usaha", "Koperasi Lumbung Tani", "Simpan pinjam petani",
+                              "AKTA 7/2025"};
+    const QStringList pageOneFields{"Text1", "Combo1", "Text2", "Text3", "Text4", "Text5"};
+    for (int i = 0; i < pageOneValues.size(); ++i) {
+        QCOMPARE(focused(), "frmMain/" + pageOneFields[i]);
+        type(pageOneValues[i]);
+        press(Qt::Key_Tab);
+    }
+    QCOMPARE(focused(), QStringLiteral("frmMain/Text5"));
+    QVERIFY(tabTo("SkinButton3"));
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("FormMessageBox"));
+    QCOMPARE(focused(), QStringLiteral("FormMessageBox/SkinButton1"));
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("frmMain"));
+    QVERIFY(tabTo("Text5"));
+    type(QStringLiteral("Sari 555-0147"));
+
+    // The viewer from "Informasi": a topic, "F A Q", and "Baiklah..".
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("frmMain/SkinButton2"));
+    press(Qt::Key_Return);
+    Form13 *viewer = windows->Form13.get();
+    QVERIFY(activeWithFocus("Form13"));
+    QVERIFY(tabTo("Check2"));
+    press(Qt::Key_Space);
+    QVERIFY(viewer->RichTextBoxes[1]->isVisible());
+    QVERIFY(tabTo("SkinButton1"));
+    press(Qt::Key_Space);
+    QVERIFY(viewer->RichTextBoxes[6]->isVisible());
+    QVERIFY(tabTo("SkinButton2"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!viewer->isVisible());
+    pageOne->activateWindow(); // the window manager hands the keyboard back to the page
+    QVERIFY(activeWithFocus("frmMain"));
+    QCOMPARE(focused(), QStringLiteral("frmMain/SkinButton2"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+
+    // Page II down its three columns.
+    QVERIFY(activeWithFocus("Form2"));
+    QStringList contacts;
+    for (int i = 0; i < 24; ++i)
+        contacts << (i % 8 == 0 ? QStringList{"ADM-QV", " BIL-QV ", "TEK-QV"}[i / 8]
+                                : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
+    typeIntoFields("Form2", contacts, "Text");
+    QCOMPARE(focused(), QStringLiteral("Form2/SkinButton2"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Return);
+
+    // Page III: "MX Record", then "NS Record".
+    QVERIFY(activeWithFocus("Form4"));
+    QCOMPARE(focused(), QStringLiteral("Form4/SkinButton2"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("Form4/SkinButton1"));
+    press(Qt::Key_Space);
+
+    // The name servers, group by group.
+    QVERIFY(activeWithFocus("Form5"));
+    QStringList records;
+    for (int i = 0; i < 10; ++i)
+        records << QString::number(1 + i / 2) + QChar(u'a' + i % 2);
+    typeIntoFields("Form5", records, "Text");
+    QCOMPARE(focused(), QStringLiteral("Form5/SkinButton1"));
+    press(Qt::Key_Return);
+
+    // Page V: name and address, "Informasi", then "Selanjutnya..".
+    QVERIFY(activeWithFocus("Form7"));
+    typeIntoFields("Form7", {"Sari Wulandari", "sari@lumbung.usaha.qv"}, "Text");
+    QCOMPARE(focused(), QStringLiteral("Form7/SkinButton2"));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+
+    // The send page: the server typed, "Kirimkan", then "Selesai".
+    QVERIFY(activeWithFocus("frmMail"));
+    frmMail *sendPage = windows->frmMail.get();
+    sendPage->setServerPort(aiosmtpd.port());
+    sendPage->setClock(
+        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
+    QVERIFY(tabTo("txtEmailServer"));
+    type(QStringLiteral("127.0.0.1"));
+    QVERIFY(tabTo("SkinButton1"));
+    QSignalSpy finished(sendPage, &frmMail::sendFinished);
+    press(Qt::Key_Return);
+    QVERIFY(finished.wait(10000));
+    QVERIFY(finished.first().first().toBool());
+    const QByteArray document =
+        documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n";
+    QCOMPARE(aiosmtpd.received().last().message, expectedMail(document));
+
+    QSignalSpy ended(windows.get(), &WindowSet::ended);
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("frmMail/SkinButton2"));
+    press(Qt::Key_Space);
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(!work->exists("DAT.JOV"));
 }
 
 void TestWholeRun::handTypedZoneEndsWithTheRegistrantLine() {
