@@ -6,6 +6,7 @@
 #include "domain_message_box.h"
 #include "extras/about_box.h"
 #include "information_viewer.h"
+#include "page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
@@ -24,12 +25,6 @@ constexpr int entryLeft = 2160;
 constexpr int rowHeight = 285;
 constexpr int pageWidth = 8760;
 constexpr int pageHeight = 4320;
-
-SkinLabel *makeLabel(const char *name, const QString &caption, QWidget *parent) {
-    auto *label = new SkinLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
 
 template <class Control>
 Control *named(Control *control, const char *name, const QString &accessible) {
@@ -52,14 +47,14 @@ frmMain::frmMain(WindowSet &windows)
         skinStorages[i] = std::make_unique<SkinStorage>(QLatin1String(builtinSkins[i].resource));
 
     QWidget *p = page_;
-    SkinLabel2 = makeLabel("SkinLabel2", QStringLiteral("I. INFORMASI DOMAIN"), p);
+    SkinLabel2 = pageLabel(QStringLiteral("SkinLabel2"), QStringLiteral("I. INFORMASI DOMAIN"), p);
     SkinLabel2->setFontScale(1.5);
-    SkinLabel3 = makeLabel("SkinLabel3", QStringLiteral("a. Status"), p);
-    SkinLabel4 = makeLabel("SkinLabel4", QStringLiteral("b. Nama Domain"), p);
-    SkinLabel5 = makeLabel("SkinLabel5", QStringLiteral("c. Organisasi"), p);
-    SkinLabel6 = makeLabel("SkinLabel6", QStringLiteral("d. Keterangan"), p);
-    SkinLabel7 = makeLabel("SkinLabel7", QStringLiteral("e. Identitas"), p);
-    SkinLabel8 = makeLabel("SkinLabel8", QStringLiteral("f.  Kontak Cepat"), p);
+    SkinLabel3 = pageLabel(QStringLiteral("SkinLabel3"), QStringLiteral("a. Status"), p);
+    SkinLabel4 = pageLabel(QStringLiteral("SkinLabel4"), QStringLiteral("b. Nama Domain"), p);
+    SkinLabel5 = pageLabel(QStringLiteral("SkinLabel5"), QStringLiteral("c. Organisasi"), p);
+    SkinLabel6 = pageLabel(QStringLiteral("SkinLabel6"), QStringLiteral("d. Keterangan"), p);
+    SkinLabel7 = pageLabel(QStringLiteral("SkinLabel7"), QStringLiteral("e. Identitas"), p);
+    SkinLabel8 = pageLabel(QStringLiteral("SkinLabel8"), QStringLiteral("f.  Kontak Cepat"), p);
     SkinLabel6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Entry controls, made top to bottom so that Tab walks them in the page's order.
@@ -74,7 +69,7 @@ frmMain::frmMain(WindowSet &windows)
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->addItems(zones::entryTexts());
     Combo1->setEditText(QStringLiteral("domain"));
-    SkinLabel15 = makeLabel("SkinLabel15", QLatin1String(zones::topLevelSuffix), p);
+    SkinLabel15 = pageLabel(QStringLiteral("SkinLabel15"), QLatin1String(zones::topLevelSuffix), p);
     Text2 = named(new QLineEdit(p), "Text2", SkinLabel5->text());
     Text3 = named(new QPlainTextEdit(p), "Text3", SkinLabel6->text());
     Text3->setTabChangesFocus(true);
@@ -83,14 +78,16 @@ frmMain::frmMain(WindowSet &windows)
 
     for (std::size_t i = 0; i < decorations.size(); ++i) {
         const QByteArray name = "SkinLabel" + QByteArray::number(int(9 + i));
-        decorations[i] = makeLabel(name.constData(), QString(), p);
+        decorations[i] = pageLabel(QString::fromLatin1(name), QString(), p);
         markDecorative(decorations[i]);
     }
     SkinPanel1 = new SkinPanel(QLatin1String(maker::acronym), p);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
-    SkinLabel19 = makeLabel("SkinLabel19", QLatin1String(zones::countryCodeLabel), p);
-    SkinLabel20 = makeLabel("SkinLabel20", QStringLiteral("Country Code Top Level Domain"), p);
-    SkinLabel21 = makeLabel("SkinLabel21", QLatin1String(maker::organisation), p);
+    SkinLabel19 =
+        pageLabel(QStringLiteral("SkinLabel19"), QLatin1String(zones::countryCodeLabel), p);
+    SkinLabel20 = pageLabel(QStringLiteral("SkinLabel20"),
+                            QStringLiteral("Country Code Top Level Domain"), p);
+    SkinLabel21 = pageLabel(QStringLiteral("SkinLabel21"), QLatin1String(maker::organisation), p);
     for (SkinLabel *line : {SkinLabel19, SkinLabel20, SkinLabel21})
         line->setAlignment(Qt::AlignCenter);
 
@@ -230,8 +227,19 @@ void frmMain::colourStandardControls(const Skin &skin) {
             palette.setColor(role, skin.ControlColor2);
         control->setPalette(palette);
     }
-    for (QRadioButton *option : {Option1, Option2, Option3})
+    // An option button draws its circle in the text-box colours: keep the circle the lighter
+    // of the two and its dot the darker, so that on a dark skin the circle does not vanish
+    // into the dark background.
+    const bool lightBackground = skin.ControlColor1.lightnessF() >= skin.ControlColor2.lightnessF();
+    const QColor circle = lightBackground ? skin.ControlColor1 : skin.ControlColor2;
+    const QColor dot = lightBackground ? skin.ControlColor2 : skin.ControlColor1;
+    for (QRadioButton *option : {Option1, Option2, Option3}) {
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::Base, circle);
+        palette.setColor(QPalette::Text, dot);
+        option->setPalette(palette);
         option->setAutoFillBackground(true);
+    }
 }
 
 void frmMain::ApplySkinToMain(SkinRef skin) {

@@ -9,6 +9,7 @@
 
 #include <QFileDialog>
 #include <QMenu>
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <functional>
 
@@ -38,6 +39,24 @@ void answerFileDialog(std::function<void(QFileDialog *)> answer) {
         QTRY_VERIFY((dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())));
         answer(dialog);
     });
+}
+
+// How far the option button's circle stands out from the background behind it: the largest
+// difference in grey level between a pixel of the circle's square and the background.
+int circleContrast(QRadioButton *option) {
+    const QImage image = option->grab().toImage();
+    QStyleOptionButton style;
+    style.initFrom(option);
+    const QRect circle =
+        option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+    const int background = qGray(option->palette().color(QPalette::Window).rgb());
+    const qreal ratio = image.devicePixelRatio();
+    int contrast = 0;
+    for (int y = circle.top(); y <= circle.bottom(); ++y)
+        for (int x = circle.left(); x <= circle.right(); ++x)
+            contrast =
+                std::max(contrast, std::abs(qGray(image.pixel(QPoint(x, y) * ratio)) - background));
+    return contrast;
 }
 
 } // namespace
@@ -108,6 +127,9 @@ void TestMainMenu::eachSkinEntryAppliesItsSkin() {
         skins[i]->trigger();
         QCOMPARE(page->SkinForm1->CurrentSkin(), page->skinStorages[i]->StoredSkin());
         QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, skins[i]->text());
+        // The status options stay readable: their circles show on every background.
+        for (QRadioButton *option : {page->Option1, page->Option2, page->Option3})
+            QVERIFY2(circleContrast(option) >= 60, qPrintable(skins[i]->text()));
     }
 }
 
