@@ -7,6 +7,7 @@
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
+#include "wizard/page_controls.h"
 #include "wizard/window_set.h"
 
 #include <QFontDatabase>
@@ -31,16 +32,8 @@ QFont fieldFont() {
     return font;
 }
 
-SkinLabel *makeLabel(const char *name, const QString &caption, QWidget *parent) {
-    auto *label = new SkinLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
-
 QLineEdit *makeField(const char *name, const QString &accessibleName, QWidget *parent) {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(accessibleName);
+    QLineEdit *field = pageField(QLatin1String(name), accessibleName, parent);
     field->setFont(fieldFont());
     return field;
 }
@@ -62,20 +55,20 @@ frmMail::frmMail(WindowSet &windows)
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
     // Made in the page's order, so that Tab walks them the same way.
-    SkinLabel1 = makeLabel("SkinLabel1", QStringLiteral("From"), this);
-    SkinLabel2 = makeLabel("SkinLabel2", QStringLiteral(":"), this);
+    SkinLabel1 = pageLabel(QStringLiteral("SkinLabel1"), QStringLiteral("From"), this);
+    SkinLabel2 = pageLabel(QStringLiteral("SkinLabel2"), QStringLiteral(":"), this);
     txtFromEmailAddress = makeField("txtFromEmailAddress", SkinLabel1->text(), this);
-    SkinLabel3 = makeLabel("SkinLabel3", QStringLiteral("Your Name"), this);
-    SkinLabel4 = makeLabel("SkinLabel4", QStringLiteral(":"), this);
+    SkinLabel3 = pageLabel(QStringLiteral("SkinLabel3"), QStringLiteral("Your Name"), this);
+    SkinLabel4 = pageLabel(QStringLiteral("SkinLabel4"), QStringLiteral(":"), this);
     txtFromName = makeField("txtFromName", SkinLabel3->text(), this);
-    SkinLabel5 = makeLabel("SkinLabel5", QStringLiteral("To"), this);
-    SkinLabel6 = makeLabel("SkinLabel6", QStringLiteral(":"), this);
+    SkinLabel5 = pageLabel(QStringLiteral("SkinLabel5"), QStringLiteral("To"), this);
+    SkinLabel6 = pageLabel(QStringLiteral("SkinLabel6"), QStringLiteral(":"), this);
     txtToEmailAddress = makeField("txtToEmailAddress", SkinLabel5->text(), this);
-    SkinLabel7 = makeLabel("SkinLabel7", QStringLiteral("SMTP Server"), this);
-    SkinLabel8 = makeLabel("SkinLabel8", QStringLiteral(":"), this);
+    SkinLabel7 = pageLabel(QStringLiteral("SkinLabel7"), QStringLiteral("SMTP Server"), this);
+    SkinLabel8 = pageLabel(QStringLiteral("SkinLabel8"), QStringLiteral(":"), this);
     txtEmailServer = makeField("txtEmailServer", SkinLabel7->text(), this);
-    SkinLabel9 = makeLabel("SkinLabel9", QStringLiteral("Subject"), this);
-    SkinLabel10 = makeLabel("SkinLabel10", QStringLiteral(":"), this);
+    SkinLabel9 = pageLabel(QStringLiteral("SkinLabel9"), QStringLiteral("Subject"), this);
+    SkinLabel10 = pageLabel(QStringLiteral("SkinLabel10"), QStringLiteral(":"), this);
     txtEmailSubject = makeField("txtEmailSubject", SkinLabel9->text(), this);
     ToNametxt = makeField("ToNametxt", QStringLiteral("To Name"), this);
     ToNametxt->hide();
@@ -91,7 +84,7 @@ frmMail::frmMail(WindowSet &windows)
 
     Frame1 = new QGroupBox(QStringLiteral("Status :"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    StatusTxt = makeLabel("StatusTxt", QString(), Frame1);
+    StatusTxt = pageLabel(QStringLiteral("StatusTxt"), QString(), Frame1);
     StatusTxt->setWordWrap(true);
     StatusTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1->hide();
