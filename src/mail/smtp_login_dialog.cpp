@@ -5,8 +5,6 @@
 #include "ui/twips.h"
 #include "wizard/page_controls.h"
 
-#include <QKeyEvent>
-
 SmtpLoginDialog::SmtpLoginDialog() : SkinWindow(QStringLiteral("Login SMTP")) {
     setObjectName(QStringLiteral("SmtpLoginDialog"));
 
@@ -72,12 +70,4 @@ void SmtpLoginDialog::SkinButton1_Click() {
 void SmtpLoginDialog::SkinButton2_Click() {
     Text2->clear();
     emit loginCancelled();
-}
-
-void SmtpLoginDialog::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Escape) {
-        SkinButton2_Click();
-        return;
-    }
-    SkinWindow::keyPressEvent(event);
 }

@@ -40,5 +40,4 @@ signals:
 
 protected:
     void closeRequested() override { SkinButton2_Click(); }
-    void keyPressEvent(QKeyEvent *event) override;
 };
