@@ -491,8 +491,31 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
     QCOMPARE(focused(), QStringLiteral("Form5/SkinButton1"));
     press(Qt::Key_Return);
 
-    // Page V: name and address, "Informasi", then "Selanjutnya..".
+    // Page V, its Next first while empty: the dialog's chord, the lock and the gallery, whose
+    // way out takes four buttons, lead back to it.
     QVERIFY(activeWithFocus("Form7"));
+    QVERIFY(tabTo("SkinButton1"));
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("Form12"));
+    press(Qt::Key_9, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    QVERIFY(tabTo("SkinButton2"));
+    press(Qt::Key_Space);
+    QVERIFY(activeWithFocus("Form9"));
+    typeIntoFields("Form9", {"melor", "mira4706"}, "Text");
+    QCOMPARE(focused(), QStringLiteral("Form9/SkinButton1"));
+    press(Qt::Key_Return);
+    QVERIFY(activeWithFocus("Form14"));
+    QVERIFY(tabTo("Text1"));
+    type(QStringLiteral("tulo"));
+    press(Qt::Key_Tab);
+    QCOMPARE(focused(), QStringLiteral("Form14/SkinButton2"));
+    press(Qt::Key_Space);
+    for (const char *exit : {"SkinButton1", "SkinButton3", "SkinButton4", "SkinButton5"}) {
+        QVERIFY2(tabTo(QLatin1String(exit)), exit);
+        press(Qt::Key_Space);
+    }
+    QVERIFY(activeWithFocus("Form7"));
+    QVERIFY(tabTo("Text1"));
     typeIntoFields("Form7", {"Sari Wulandari", "sari@lumbung.usaha.qv"}, "Text");
     QCOMPARE(focused(), QStringLiteral("Form7/SkinButton2"));
     press(Qt::Key_Tab);
