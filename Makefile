@@ -26,8 +26,9 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
 
+# Every benchmark, printed as one table of ratios measured side by side.
 bench: build
-	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done; true
+	@bash scripts/bench.sh $(BUILD_DIR)
 
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer in a folder of
 # its own. Any report fails the test that made it, leaks included (LeakSanitizer is on).

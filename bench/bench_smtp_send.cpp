@@ -1,5 +1,6 @@
 // Benchmark: a 1 MiB registration document sent by the send page to a local aiosmtpd,
-// beside the same message sent by Python's smtplib in the same run. Prints the ratio.
+// beside the same message sent by Python's smtplib in the same run.
+#include "bench_table.h"
 #include "mail/send_page.h"
 #include "smtp_test_server.h"
 #include "wizard/window_set.h"
@@ -9,10 +10,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
-
-#include <algorithm>
-#include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -28,11 +25,6 @@ QByteArray generateDocument(qsizetype targetBytes) {
             document += ".titik di awal baris\r\n";
     }
     return document;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Milliseconds per send as smtplib measures them, or none when Python fails.
@@ -108,11 +100,7 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "bench_smtp_send: smtplib did not run\n");
         return 1;
     }
-    const double veld = median(ours);
-    const double smtplib = median(theirs);
-    std::printf("smtp send of a %.2f MiB document to local aiosmtpd, median of %d sends:\n"
-                "  send page %8.1f ms\n  smtplib   %8.1f ms\n  ratio     %8.2f (send page / "
-                "smtplib)\n",
-                document.size() / (1024.0 * 1024.0), sends, veld, smtplib, veld / smtplib);
+    printBenchRow("send of 1 MiB to local aiosmtpd", median(ours), median(theirs), "ms",
+                  "Python smtplib");
     return 0;
 }
