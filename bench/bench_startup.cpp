@@ -4,6 +4,7 @@
 // Usage: bench_startup [rounds, default 5]
 #include "bench_table.h"
 #include "wizard/main_window.h"
+#include "wizard/program.h"
 #include "wizard/window_set.h"
 
 #include <QApplication>
@@ -65,9 +66,7 @@ int runStarted(int argc, char **argv, bool veld) {
     std::unique_ptr<QWidget> bare;
     if (veld) {
         // As the program's main() starts it, with the splash screen's wait set to none.
-        QApplication::setApplicationName(QStringLiteral("VELD"));
-        QApplication::setApplicationVersion(QStringLiteral("1.03"));
-        QApplication::setQuitOnLastWindowClosed(false);
+        setUpProgram();
         StartupOptions options;
         options.splashMilliseconds = 0;
         windows = std::make_unique<WindowSet>(options);
