@@ -20,15 +20,6 @@ template <class Predicate> int countTopLevel(Predicate predicate) {
     return int(std::count_if(windows.begin(), windows.end(), predicate));
 }
 
-// A mouse click delivered to the window, where modality is enforced, rather than
-// straight to the widget.
-void clickThroughWindowSystem(QWidget *control) {
-    QWidget *window = control->window();
-    if (auto *skinned = dynamic_cast<Skinnable *>(control); skinned && skinned->SkinElement())
-        QTRY_VERIFY(!skinned->SkinElement()->isRunning()); // let the entrance finish first
-    const QPoint where = control->mapTo(window, control->rect().center());
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, where);
-}
 } // namespace
 
 class TestPageOne : public QObject {
@@ -36,12 +27,10 @@ class TestPageOne : public QObject {
 private slots:
     void init();
     void cleanup();
-    void tabWalksThePageTopToBottom();
     void zoneBoxOffersTheNineEntries();
     void incompletePageRaisesOneDialogAndWritesNothing_data();
     void incompletePageRaisesOneDialogAndWritesNothing();
     void dialogBeepsAfterTakingTheSkinAndLeadsBack();
-    void pageTakesNoInputWhileItsDialogIsOpen();
     void completePageWritesItsFilesAndMovesOn();
     void blanksCountAsContent();
     void descriptionIsWrittenAsTyped_data();
@@ -77,34 +66,6 @@ void TestPageOne::fillPage() {
     page->Text3->setPlainText(QStringLiteral("Kegiatan sosial\nwarga pesisir"));
     page->Text4->setText(QStringLiteral("AKTA 12/2026"));
     page->Text5->setText(QStringLiteral("Rina, 555-0101"));
-}
-
-void TestPageOne::tabWalksThePageTopToBottom() {
-    const QStringList order{"Option1", "Option2", "Option3", "Text1",       "Combo1",     "Text2",
-                            "Text3",   "Text4",   "Text5",   "SkinButton2", "SkinButton3"};
-    QWidget *start = page->Option1;
-    for (int i = 1; i < order.size(); ++i) {
-        QWidget *next = start->nextInFocusChain();
-        // An editable combo box passes focus through its line edit.
-        while (next->focusPolicy() == Qt::NoFocus || next->parentWidget() == page->Combo1 ||
-               !next->isVisible())
-            next = next->nextInFocusChain();
-        QCOMPARE(next->objectName(), order[i]);
-        start = next;
-    }
-
-    // The description passes Tab on, and both buttons take focus and answer Enter.
-    page->Text3->setFocus();
-    QTest::keyClick(page->Text3, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), page->Text4);
-    QVERIFY(page->Text3->toPlainText().isEmpty());
-    QCOMPARE(page->SkinButton3->focusPolicy(), Qt::StrongFocus);
-    QSignalSpy pressed(page->SkinButton2, &SkinButton::clicked);
-    page->SkinButton2->setFocus();
-    QTest::keyClick(page->SkinButton2, Qt::Key_Return);
-    QTRY_COMPARE(pressed.count(), 1);
-    QTest::keyClick(page->SkinButton2, Qt::Key_Space);
-    QTRY_COMPARE(pressed.count(), 2);
 }
 
 void TestPageOne::zoneBoxOffersTheNineEntries() {
@@ -189,23 +150,6 @@ void TestPageOne::dialogBeepsAfterTakingTheSkinAndLeadsBack() {
     QVERIFY(!dialog->isVisible());
     QVERIFY(page->isVisible());
     QCOMPARE(page->Text2->text(), QStringLiteral("tetap di sini"));
-}
-
-void TestPageOne::pageTakesNoInputWhileItsDialogIsOpen() {
-    page->SkinButton3->click();
-    FormMessageBox *dialog = windows->FormMessageBox.get();
-    QVERIFY(waitUntilActive(dialog));
-    fillPage();
-    // A click on Next, sent through the window system as a real one is, is held back.
-    clickThroughWindowSystem(page->SkinButton3);
-    QTest::qWait(50);
-    QVERIFY(QDir().entryList(QDir::Files).isEmpty());
-    QVERIFY(!windows->Form2.loaded());
-
-    dialog->SkinButton1->click();
-    QVERIFY(waitUntilActive(page));
-    clickThroughWindowSystem(page->SkinButton3);
-    QTRY_VERIFY(windows->Form2.loaded());
 }
 
 void TestPageOne::completePageWritesItsFilesAndMovesOn() {
