@@ -1,34 +1,11 @@
-// The ticker strip: its restart rule, the placement of strip and messages in twips,
-// and the timer that drives it.
+// The ticker strips of page III and the send page: their restart rule, the placement of
+// strip and messages in twips, and the timer that drives them.
+#include "mail/send_page.h"
 #include "ui/ticker_strip.h"
 #include "ui/twips.h"
+#include "wizard/record_choice_page.h"
 
 #include <QtTest>
-
-namespace {
-// Page III's hint line and the send page's, as their designs give them.
-TickerDesign pageThree() {
-    return {3975,
-            255,
-            9615,
-            3600,
-            30,
-            {{QStringLiteral(" Statik IP dibutuhkan untuk data MX atau NS ini .."), 120, 4335},
-             {QStringLiteral("silahkan tanyakan lebih lanjut pada PJI/ISP/Jasa Hosting .."), 4560,
-              5055}}};
-}
-
-TickerDesign sendPage() {
-    return {
-        5775,
-        255,
-        10935,
-        4800,
-        25,
-        {{QStringLiteral("Isilah SMTP dari SMTP ISP/PJI anda terhubung.."), 720},
-         {QStringLiteral(" pastikan data SMTP valid dan koneksi Internet sudah aktif!.. "), 4920}}};
-}
-} // namespace
 
 class TestTickerStrip : public QObject {
     Q_OBJECT
@@ -57,12 +34,12 @@ void TestTickerStrip::restartsOnlyWhenTheWholeStripIsOut() {
     QFETCH(bool, send);
     QFETCH(int, left);
     QFETCH(int, next);
-    QCOMPARE(nextTickerLeft(left, send ? sendPage() : pageThree()), next);
+    QCOMPARE(nextTickerLeft(left, send ? frmMail::hintDesign() : Form4::hintDesign()), next);
 }
 
 void TestTickerStrip::firstPassEndsAndTheStripComesBackFromTheRight() {
     QWidget page;
-    TickerStrip ticker(pageThree(), &page);
+    TickerStrip ticker(Form4::hintDesign(), &page);
     ticker.Timer1->stop();
     QCOMPARE(ticker.stripLeft(), 3600);
     // 441 steps of 30 take the strip to -9630, the first position below -9615.
@@ -75,7 +52,7 @@ void TestTickerStrip::firstPassEndsAndTheStripComesBackFromTheRight() {
 
 void TestTickerStrip::stripAndMessagesStandWhereTheDesignPutsThem() {
     QWidget page;
-    TickerStrip three(pageThree(), &page);
+    TickerStrip three(Form4::hintDesign(), &page);
     three.Timer1->stop();
     three.placeAt(840, 2520);
     QCOMPARE(three.geometry(), twipsRect(840, 2520, 3975, 255, &page));
@@ -84,14 +61,14 @@ void TestTickerStrip::stripAndMessagesStandWhereTheDesignPutsThem() {
     QCOMPARE(three.Picture2->geometry(), twipsRect(3570, 0, 9615, 255, &page));
 
     // Without widths a message reaches to the next one, the last to the strip's end.
-    TickerStrip send(sendPage(), &page);
+    TickerStrip send(frmMail::hintDesign(), &page);
     QCOMPARE(send.labels[0]->geometry(), twipsRect(720, 0, 4200, 255, &page));
     QCOMPARE(send.labels[1]->geometry(), twipsRect(4920, 0, 6015, 255, &page));
 }
 
 void TestTickerStrip::timerMovesTheStripEvery25Milliseconds() {
     QWidget page;
-    TickerStrip ticker(sendPage(), &page);
+    TickerStrip ticker(frmMail::hintDesign(), &page);
     QVERIFY(ticker.Timer1->isActive());
     QCOMPARE(ticker.Timer1->interval(), 25);
     QTRY_VERIFY(ticker.stripLeft() <= 4800 - 2 * 25);
