@@ -12,7 +12,6 @@ private slots:
     void cleanup();
     void slideInJumpsThenGlidesBack();
     void growInShrinksMovesThenGrowsBack();
-    void slideInWithPositiveOffset();
     void controlsWithoutAnElementAreSkipped();
     void replayedEffectStartsFromTheDesignedPlace();
 
@@ -66,16 +65,6 @@ void TestEntranceEffects::growInShrinksMovesThenGrowsBack() {
 
     QVERIFY(finished.wait(4000));
     QCOMPARE(panel.geometry(), QRect(15, 40, 100, 30));
-}
-
-void TestEntranceEffects::slideInWithPositiveOffset() {
-    SkinButton button(QStringLiteral("Selanjutnya.."), window);
-    button.setGeometry(200, 232, 97, 27);
-    button.ApplySkin(form);
-    slideIn(&button, 80);
-    QCOMPARE(button.SkinElement()->TopValue(), 312);
-    QCOMPARE(button.SkinElement()->lastScript(),
-             QStringLiteral("wait 500; moveto - 232   - -   - -  1000 decel"));
 }
 
 void TestEntranceEffects::controlsWithoutAnElementAreSkipped() {

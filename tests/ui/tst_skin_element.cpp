@@ -11,14 +11,12 @@ private slots:
     void init();
     void cleanup();
     void noElementUntilASkinIsApplied();
-    void geometryTextsPlaceAtOnce();
     void nonDecimalTextsAreIgnored();
     void runScriptReturnsAtOnceAndReachesItsTarget();
     void waitHoldsTheElementBeforeTheMove();
     void aNewScriptReplacesTheRunningOne();
     void malformedScriptLeavesTheElementAlone();
     void reapplyingASkinPutsTheControlBackHome();
-    void elementLevel();
 
 private:
     QWidget *window = nullptr;
@@ -46,22 +44,6 @@ void TestSkinElement::noElementUntilASkinIsApplied() {
     QVERIFY(button->SkinElement());
     button->ApplySkin(nullptr);
     QVERIFY(!button->SkinElement());
-}
-
-void TestSkinElement::geometryTextsPlaceAtOnce() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
-    QCOMPARE(element->LeftText(), QStringLiteral("40"));
-    QCOMPARE(element->TopText(), QStringLiteral("60"));
-    element->setTopText(QStringLiteral("-210"));
-    QCOMPARE(element->TopText(), QStringLiteral("-210"));
-    QCOMPARE(button->y(), -210);
-    element->setWidthText(QStringLiteral("20"));
-    element->setHeightText(QStringLiteral("10"));
-    element->setLeftText(QStringLiteral("85"));
-    QCOMPARE(button->geometry(), QRect(85, -210, 20, 10));
-    QCOMPARE(element->WidthValue(), 20);
-    QCOMPARE(element->HeightValue(), 10);
 }
 
 void TestSkinElement::nonDecimalTextsAreIgnored() {
@@ -138,18 +120,6 @@ void TestSkinElement::reapplyingASkinPutsTheControlBackHome() {
     button->SkinElement()->setLeftText(QStringLiteral("0"));
     button->ApplySkin(nullptr);
     QCOMPARE(button->geometry(), QRect(40, 60, 100, 30));
-}
-
-void TestSkinElement::elementLevel() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
-    QCOMPARE(element->ElementLevel(), 255);
-    element->setElementLevel(225);
-    QCOMPARE(element->ElementLevel(), 225);
-    QVERIFY(button->graphicsEffect());
-    element->setElementLevel(999);
-    QCOMPARE(element->ElementLevel(), 255);
-    QVERIFY(!button->graphicsEffect());
 }
 
 QTEST_MAIN(TestSkinElement)

@@ -1,14 +1,11 @@
-// Page I: its controls, the six checks and their dialog, the four work files, and
-// what happens when a work file cannot be written.
+// Page I: the six checks and their dialog, the four work files and what goes into them.
 #include "quick_start.h"
 #include "support/windows.h"
 #include "support/work_dir.h"
 #include "wizard/contact_page.h"
 #include "wizard/domain_message_box.h"
-#include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
 #include "wizard/window_set.h"
-#include "wizard/work_file_error_dialog.h"
 
 #include <QDir>
 #include <QtTest>
@@ -27,7 +24,6 @@ class TestPageOne : public QObject {
 private slots:
     void init();
     void cleanup();
-    void zoneBoxOffersTheNineEntries();
     void incompletePageRaisesOneDialogAndWritesNothing_data();
     void incompletePageRaisesOneDialogAndWritesNothing();
     void dialogBeepsAfterTakingTheSkinAndLeadsBack();
@@ -35,9 +31,6 @@ private slots:
     void blanksCountAsContent();
     void descriptionIsWrittenAsTyped_data();
     void descriptionIsWrittenAsTyped();
-    void unwritableWorkFileKeepsThePage();
-    void fullDiskKeepsThePage();
-    void informasiOpensTheViewerBesideThePage();
 
 private:
     void fillPage();
@@ -66,15 +59,6 @@ void TestPageOne::fillPage() {
     page->Text3->setPlainText(QStringLiteral("Kegiatan sosial\nwarga pesisir"));
     page->Text4->setText(QStringLiteral("AKTA 12/2026"));
     page->Text5->setText(QStringLiteral("Rina, 555-0101"));
-}
-
-void TestPageOne::zoneBoxOffersTheNineEntries() {
-    QCOMPARE(page->Combo1->count(), 9);
-    QCOMPARE(page->Combo1->itemText(8), QStringLiteral(".lainnya"));
-    QCOMPARE(page->Combo1->currentText(), QStringLiteral("domain"));
-    QVERIFY(page->Combo1->isEditable());
-    QCOMPARE(page->SkinLabel15->text(), QStringLiteral(".qv"));
-    QCOMPARE(page->SkinLabel19->text(), QStringLiteral("ccTLD VELDERIA"));
 }
 
 void TestPageOne::incompletePageRaisesOneDialogAndWritesNothing_data() {
@@ -237,58 +221,6 @@ void TestPageOne::descriptionIsWrittenAsTyped() {
         "\r\n1d. Keterangan..........: " + written.replace('~', '\xA0') + "\r\n1e. ";
     QVERIFY2(document.contains(line),
              document.mid(document.indexOf("\r\n1d.")).toHex(' ').constData());
-}
-
-void TestPageOne::unwritableWorkFileKeepsThePage() {
-    fillPage();
-    QVERIFY(QDir().mkdir(QStringLiteral("DAT.JOV")));
-    page->SkinButton3->click();
-
-    QVERIFY(windows->WorkFileErrorDialog.loaded());
-    WorkFileErrorDialog *error = windows->WorkFileErrorDialog.get();
-    QVERIFY(error->isVisible());
-    QVERIFY(error->SkinLabel2->text().contains(QStringLiteral("DAT.JOV")));
-    QCOMPARE(error->SkinForm1->CurrentSkin(), page->SkinForm1->CurrentSkin());
-    QVERIFY(page->isVisible());
-    QVERIFY(!windows->Form2.loaded());
-    QVERIFY(!work->exists("DAT0.JOV"));
-    QCOMPARE(page->Text3->toPlainText(), QStringLiteral("Kegiatan sosial\nwarga pesisir"));
-
-    // Once the obstacle is gone, the same page goes on.
-    error->SkinButton1->click();
-    QVERIFY(!error->isVisible());
-    QVERIFY(QDir().rmdir(QStringLiteral("DAT.JOV")));
-    page->SkinButton3->click();
-    QVERIFY(windows->Form2.loaded());
-    QVERIFY(work->read("DAT.JOV").contains("1. Informasi Domain"));
-}
-
-void TestPageOne::fullDiskKeepsThePage() {
-    // The trailer file sits on a device that is always full: the document before it is
-    // written, but the page must not move on with an incomplete set of files.
-    if (!QFile::exists(QStringLiteral("/dev/full")))
-        QSKIP("no /dev/full on this machine");
-    fillPage();
-    QVERIFY(QFile::link(QStringLiteral("/dev/full"), work->filePath("DAT0.JOV")));
-    page->SkinButton3->click();
-    QVERIFY(windows->WorkFileErrorDialog.loaded());
-    QVERIFY(windows->WorkFileErrorDialog.get()->SkinLabel2->text().contains(
-        QStringLiteral("DAT0.JOV")));
-    QVERIFY(page->isVisible());
-    QVERIFY(!windows->Form2.loaded());
-    QVERIFY(!work->exists("DATM1.JOV"));
-}
-
-void TestPageOne::informasiOpensTheViewerBesideThePage() {
-    page->ApplySkinToMain(page->skinStorages[2]->StoredSkin());
-    page->SkinButton2->click();
-    QVERIFY(windows->Form13.loaded());
-    Form13 *viewer = windows->Form13.get();
-    QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->SkinForm1->CurrentSkin(), page->SkinForm1->CurrentSkin());
-    QVERIFY(page->isVisible());
-    QVERIFY(page->isEnabled());
-    QVERIFY(viewer->windowModality() == Qt::NonModal);
 }
 
 QTEST_MAIN(TestPageOne)

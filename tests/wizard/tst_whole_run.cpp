@@ -1,7 +1,7 @@
 // Whole runs through the real windows: page I to "Selesai" with the mail a real SMTP server
 // receives compared byte for byte, a run left halfway and the fresh run after it, no page
 // completed under its dialog and one window on the screen at every step; and what every
-// later page does when the document cannot be written.
+// page does when a work file cannot be written.
 #include "extras/credits_roll.h"
 #include "mail/send_page.h"
 #include "quick_start.h"
@@ -554,29 +554,37 @@ void TestWholeRun::handTypedZoneEndsWithTheRegistrantLine() {
 void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("obstacle");
-    for (const char *page : {"Form2", "Form5", "Form6", "Form7"}) {
-        QTest::addRow("%s, directory in place of DAT.JOV", page) << page << "directory";
-        QTest::addRow("%s, full disk", page) << page << "full disk";
-    }
+    QTest::addColumn<QString>("blocked");
+    for (const char *page : {"frmMain", "Form2", "Form5", "Form6", "Form7"})
+        QTest::addRow("%s, directory in place of DAT.JOV", page) << page << "directory"
+                                                                 << "DAT.JOV";
+    for (const char *page : {"Form2", "Form5", "Form6", "Form7"})
+        QTest::addRow("%s, full disk", page) << page << "full disk"
+                                             << "DAT.JOV";
+    // Page I's document is written by then: the page must not go on with half its files.
+    QTest::newRow("frmMain, full disk under DAT0.JOV") << "frmMain"
+                                                       << "full disk"
+                                                       << "DAT0.JOV";
     QTest::newRow("Form7, DAT0.JOV missing") << "Form7"
-                                             << "missing";
+                                             << "missing"
+                                             << "DAT0.JOV";
 }
 
 void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails() {
     QFETCH(QString, page);
     QFETCH(QString, obstacle);
+    QFETCH(QString, blocked);
     if (obstacle == QLatin1String("full disk") && !QFile::exists(QStringLiteral("/dev/full")))
         QSKIP("no /dev/full on this machine");
-    SkinWindow *window = reachPage(*windows, page);
+    const bool pageOne = page == QLatin1String("frmMain");
+    SkinWindow *window = pageOne ? windows->frmMain.get() : reachPage(*windows, page);
     fillPage(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().last();
     const QString typed = field->text();
-    auto *next =
-        window->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly);
+    SkinButton *next = nextButton(window);
     const QByteArray document = work->read("DAT.JOV");
     const QByteArray trailer = work->read("DAT0.JOV");
-    const QString blocked = obstacle == QLatin1String("missing") ? "DAT0.JOV" : "DAT.JOV";
-    QVERIFY(QFile::remove(blocked));
+    QVERIFY(QFile::remove(blocked) || pageOne);
     if (obstacle == QLatin1String("directory"))
         QVERIFY(QDir().mkdir(blocked));
     else if (obstacle == QLatin1String("full disk"))
@@ -587,11 +595,15 @@ void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails() {
     QPointer<WorkFileErrorDialog> error = windows->WorkFileErrorDialog.get();
     QVERIFY(error->isVisible());
     QVERIFY(error->SkinLabel2->text().contains(blocked));
+    QCOMPARE(error->SkinForm1->CurrentSkin(), window->SkinForm1->CurrentSkin());
     QVERIFY(window->isVisible());
     QCOMPARE(field->text(), typed);
+    QCOMPARE(windows->Form2.loaded(), !pageOne);
     QVERIFY(!windows->Form4.loaded() && !windows->frmMail.loaded());
     QCOMPARE(windows->Form7.loaded(), page == QLatin1String("Form7"));
-    if (blocked == QLatin1String("DAT0.JOV")) // read before anything is written
+    if (pageOne) // stopped at the file that failed
+        QVERIFY(!work->exists("DATM1.JOV"));
+    if (obstacle == QLatin1String("missing")) // read before anything is written
         QVERIFY(work->read("DAT.JOV") == document && !work->exists("DATM3.JOV"));
 
     // Its button leads back to the page, which goes on once the file can be used again.
