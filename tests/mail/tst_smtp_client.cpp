@@ -2,6 +2,7 @@
 // that misbehave: what arrives, byte for byte, and how every failure ends.
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
+#include "send_run.h"
 #include "support/fake_smtp_server.h"
 #include "support/smtp_test_server.h"
 #include "support/windows.h"
@@ -57,7 +58,6 @@ private slots:
 
 private:
     void openPageOnWorkFiles(const QByteArray &name, const QByteArray &subject);
-    bool sendAndWait(bool *completed);
 
     SmtpTestServer aiosmtpd;
     std::unique_ptr<ScopedWorkDir> work;
@@ -94,16 +94,6 @@ void TestSmtpClient::openPageOnWorkFiles(const QByteArray &name, const QByteArra
     QVERIFY(waitUntilActive(page));
 }
 
-// Presses "Kirimkan" and waits for the send to end.
-bool TestSmtpClient::sendAndWait(bool *completed) {
-    QSignalSpy finished(page, &frmMail::sendFinished);
-    page->SkinButton1->click();
-    if (!finished.wait(10000))
-        return false;
-    *completed = finished.first().first().toBool();
-    return true;
-}
-
 void TestSmtpClient::messageArrivesByteForByte_data() {
     QTest::addColumn<QByteArray>("name");
     QTest::addColumn<QByteArray>("subject");
@@ -135,7 +125,7 @@ void TestSmtpClient::messageArrivesByteForByte() {
     const int before = int(aiosmtpd.received().size());
     bool completed = false;
     for (int send = 1; send <= 2; ++send) { // a second press sends the form again
-        QVERIFY(sendAndWait(&completed));
+        QVERIFY(sendAndWait(page, &completed));
         QVERIFY(completed);
         QCOMPARE(page->StatusTxt->text(), sentText);
         QVERIFY(page->Frame1->isVisible());
@@ -217,7 +207,7 @@ void TestSmtpClient::misbehavingServers() {
     QElapsedTimer clock;
     clock.start();
     bool completed = false;
-    QVERIFY(sendAndWait(&completed));
+    QVERIFY(sendAndWait(page, &completed));
     QCOMPARE(completed, completes);
     if (!neverSent.isEmpty())
         QVERIFY2(!server.received.contains(neverSent), server.received.constData());

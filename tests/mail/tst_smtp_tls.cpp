@@ -5,6 +5,7 @@
 #include "mail/smtp_dialogue.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
+#include "send_run.h"
 #include "support/fake_smtp_server.h"
 #include "support/smtp_test_server.h"
 #include "support/test_certificates.h"
@@ -50,8 +51,6 @@ private slots:
     void errorDialogSaysWhatWentWrong();
 
 private:
-    bool sendWith(const QString &server, bool *completed);
-
     TestCertificates certificates;
     SmtpTestServer plain;
     std::unique_ptr<ScopedWorkDir> work;
@@ -90,17 +89,6 @@ void TestSmtpTls::cleanup() {
     work.reset();
     qInstallMessageHandler(nullptr);
     QVERIFY2(!printed.join(u'\n').contains(password), qPrintable(printed.join(u'\n')));
-}
-
-// Sends with this server text and waits until the send has ended.
-bool TestSmtpTls::sendWith(const QString &server, bool *completed) {
-    page->txtEmailServer->setText(server);
-    QSignalSpy finished(page, &frmMail::sendFinished);
-    page->SkinButton1->click();
-    if (!finished.wait(10000))
-        return false;
-    *completed = finished.first().first().toBool();
-    return true;
 }
 
 // Ports 587 and 465 and bracketed IPv6 are walked through a real server below.
@@ -208,7 +196,8 @@ void TestSmtpTls::throughAProvider() {
     if (completes) { // the same page through the plain server, to compare with
         bool completed = false;
         page->setServerPort(plain.port());
-        QVERIFY(sendWith(QStringLiteral("127.0.0.1"), &completed) && completed);
+        page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
+        QVERIFY(sendAndWait(page, &completed) && completed);
     }
 
     page->txtEmailServer->setText(typed);

@@ -60,11 +60,8 @@ private slots:
     void fontAndColourTables();
     void decodedText_data();
     void decodedText();
-    void paragraphsAndBreaks();
     void paragraphFormatting_data();
     void paragraphFormatting();
-    void malformedInputReadsWhatItCan_data();
-    void malformedInputReadsWhatItCan();
     void everyPrefixOfADocumentReads();
     void deepNestingIsBounded();
     void randomJunkNeverGrowsTheDocument();
@@ -192,28 +189,36 @@ void RtfReaderTest::decodedText_data() {
     QTest::newRow("table flattened")
         << rtf("\\trowd\\cellx100\\cellx200\\cellx300 A\\cell\\cell C\\cell\\row after")
         << u"A\t\tC\nafter"_qs;
+    QTest::newRow("paragraphs") << rtf("a\\par b") << u"a\nb"_qs;
+    QTest::newRow("line break") << rtf("a\\line b") << u"a\u2028b"_qs;
+    // A final \par closes the last paragraph; only a second one makes an empty line.
+    QTest::newRow("final par") << rtf("a\\par") << u"a"_qs;
+    QTest::newRow("empty paragraph") << rtf("a\\par\\par b") << u"a\n\nb"_qs;
+    // Malformed input: what can be read is, nothing else.
+    QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 {{{a") << u"a"_qs;
+    QTest::newRow("only openings") << QByteArray("{{{") << u"{{{"_qs; // not RTF: plain text
+    QTest::newRow("extra closings") << QByteArray("{\\rtf1 a}}}} b") << u"a"_qs;
+    QTest::newRow("cut after backslash") << QByteArray("{\\rtf1 a\\") << u"a"_qs;
+    QTest::newRow("cut in control word") << QByteArray("{\\rtf1 a\\b") << u"a"_qs;
+    QTest::newRow("cut in hex") << QByteArray("{\\rtf1 a\\'4") << u"a"_qs;
+    QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << u"azzb"_qs;
+    QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab"_qs;
+    QTest::newRow("control bytes cannot split paragraphs")
+        << rtf("a\\'0a\\'0d\\u8233?b") << u"ab"_qs;
+    QTest::newRow("bin skips bytes and braces") << rtf("a\\bin3 {}}b") << u"ab"_qs;
+    QTest::newRow("bin beyond the end") << rtf("a\\bin99999999999 b") << u"a"_qs;
+    QTest::newRow("negative bin") << rtf("a\\bin-5 b") << u"ab"_qs;
+    QTest::newRow("huge unicode") << rtf("\\u99999999999999?b") << u"\uFFFDb"_qs;
+    QTest::newRow("huge uc is bounded")
+        << rtf("\\uc99999999999\\u8364 " + QByteArray(20, 'x')) << u"€xxxx"_qs;
+    QTest::newRow("huge indexes") << rtf("\\f-99999999999 a\\cf99999999999 b\\cb-1 c") << u"abc"_qs;
+    QTest::newRow("long keyword") << rtf("\\" + QByteArray(100000, 'z') + " a") << u"a"_qs;
 }
 
 void RtfReaderTest::decodedText() {
     QFETCH(QByteArray, source);
     QFETCH(QString, expected);
     QCOMPARE(textOf(source), expected);
-}
-
-void RtfReaderTest::paragraphsAndBreaks() {
-    QTextDocument document;
-    RtfReader::read(rtf("a\\par b"), &document);
-    QCOMPARE(blockTexts(document), (QStringList{"a", "b"}));
-    RtfReader::read(rtf("a\\line b"), &document);
-    QCOMPARE(blockTexts(document), QStringList{u"a\u2028b"_qs});
-    // A final \par closes the last paragraph; only a second one makes an empty line.
-    RtfReader::read(rtf("a\\par"), &document);
-    QCOMPARE(blockTexts(document), QStringList{"a"});
-    RtfReader::read(rtf("a\\par\\par b"), &document);
-    QCOMPARE(blockTexts(document), (QStringList{"a", "", "b"}));
-    // Reading replaces what the document held.
-    RtfReader::read(rtf("new"), &document);
-    QCOMPARE(blockTexts(document), QStringList{"new"});
 }
 
 void RtfReaderTest::paragraphFormatting_data() {
@@ -248,36 +253,6 @@ void RtfReaderTest::paragraphFormatting() {
     QCOMPARE(int(format.alignment()), alignment);
     QCOMPARE(format.leftMargin(), leftMargin);
     QCOMPARE(format.textIndent(), textIndent);
-}
-
-void RtfReaderTest::malformedInputReadsWhatItCan_data() {
-    QTest::addColumn<QByteArray>("source");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 {{{a") << u"a"_qs;
-    QTest::newRow("only openings") << QByteArray("{{{") << u"{{{"_qs; // not RTF: plain text
-    QTest::newRow("extra closings") << QByteArray("{\\rtf1 a}}}} b") << u"a"_qs;
-    QTest::newRow("cut after backslash") << QByteArray("{\\rtf1 a\\") << u"a"_qs;
-    QTest::newRow("cut in control word") << QByteArray("{\\rtf1 a\\b") << u"a"_qs;
-    QTest::newRow("cut in hex") << QByteArray("{\\rtf1 a\\'4") << u"a"_qs;
-    QTest::newRow("bad hex") << QByteArray("{\\rtf1 a\\'zzb}") << u"azzb"_qs;
-    QTest::newRow("NUL bytes") << QByteArray("{\\rtf1 a\0b}", 11) << u"ab"_qs;
-    QTest::newRow("control bytes cannot split paragraphs")
-        << rtf("a\\'0a\\'0d\\u8233?b") << u"ab"_qs;
-    QTest::newRow("bin skips bytes and braces") << rtf("a\\bin3 {}}b") << u"ab"_qs;
-    QTest::newRow("bin beyond the end") << rtf("a\\bin99999999999 b") << u"a"_qs;
-    QTest::newRow("negative bin") << rtf("a\\bin-5 b") << u"ab"_qs;
-    QTest::newRow("huge unicode") << rtf("\\u99999999999999?b") << u"\uFFFDb"_qs;
-    QTest::newRow("huge uc is bounded")
-        << rtf("\\uc99999999999\\u8364 " + QByteArray(20, 'x')) << u"€xxxx"_qs;
-    QTest::newRow("huge indexes") << rtf("\\f-99999999999 a\\cf99999999999 b\\cb-1 c") << u"abc"_qs;
-    QTest::newRow("long keyword") << rtf("\\" + QByteArray(100000, 'z') + " a") << u"a"_qs;
-}
-
-void RtfReaderTest::malformedInputReadsWhatItCan() {
-    QFETCH(QByteArray, source);
-    QFETCH(QString, expected);
-    QCOMPARE(textOf(source), expected);
 }
 
 void RtfReaderTest::everyPrefixOfADocumentReads() {

@@ -4,6 +4,7 @@
 // page does when a work file cannot be written.
 #include "extras/credits_roll.h"
 #include "mail/send_page.h"
+#include "mail/send_run.h"
 #include "quick_start.h"
 #include "support/smtp_test_server.h"
 #include "support/work_dir.h"
@@ -237,6 +238,7 @@ private slots:
 private:
     void startRun();
     void leaveTwoRunsHalfway();
+    frmMail *sendingToTestServer();
 
     SmtpTestServer aiosmtpd;
     std::unique_ptr<ScopedWorkDir> work;
@@ -256,6 +258,15 @@ void TestWholeRun::init() {
 void TestWholeRun::cleanup() {
     windows.reset();
     work.reset();
+}
+
+// The send page, sending to the test server by a clock that stands still.
+frmMail *TestWholeRun::sendingToTestServer() {
+    frmMail *sendPage = windows->frmMail.get();
+    sendPage->setServerPort(aiosmtpd.port());
+    sendPage->setClock(
+        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
+    return sendPage;
 }
 
 void TestWholeRun::startRun() {
@@ -324,16 +335,11 @@ void TestWholeRun::registrationArrivesAndSelesaiClearsUp() {
         documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n";
     QCOMPARE(work->read("DAT.JOV"), document);
     QCOMPARE(work->read("DAT0.JOV"), trailerFile);
-    frmMail *sendPage = windows->frmMail.get();
-    sendPage->setServerPort(aiosmtpd.port());
-    sendPage->setClock(
-        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
+    frmMail *sendPage = sendingToTestServer();
     sendPage->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
     const qsizetype before = aiosmtpd.received().size();
-    QSignalSpy finished(sendPage, &frmMail::sendFinished);
-    sendPage->SkinButton1->click();
-    QVERIFY(finished.wait(10000));
-    QVERIFY(finished.first().first().toBool());
+    bool completed = false;
+    QVERIFY(sendAndWait(sendPage, &completed) && completed);
 
     const QList<ReceivedMail> mails = aiosmtpd.received();
     QCOMPARE(mails.size(), before + 1);
@@ -519,10 +525,7 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
 
     // The send page: the server typed, "Kirimkan", then "Selesai".
     QVERIFY(activeWithFocus("frmMail"));
-    frmMail *sendPage = windows->frmMail.get();
-    sendPage->setServerPort(aiosmtpd.port());
-    sendPage->setClock(
-        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
+    frmMail *sendPage = sendingToTestServer();
     QVERIFY(tabTo("txtEmailServer"));
     type(QStringLiteral("127.0.0.1"));
     QVERIFY(tabTo("SkinButton1"));
