@@ -54,6 +54,7 @@ class TestDomainSection : public QObject {
 private slots:
     void writesTheFourFiles_data();
     void writesTheFourFiles();
+    void valuesStartInColumn27();
     void stopsAtTheFirstFileThatFails_data();
     void stopsAtTheFirstFileThatFails();
 };
@@ -126,6 +127,21 @@ void TestDomainSection::writesTheFourFiles() {
     QCOMPARE(dir.read("DAT0.JOV"), trailer);
     QCOMPARE(dir.read("DATM1.JOV"), subject);
     QCOMPARE(dir.read("DATM2.JOV"), recipient);
+}
+
+void TestDomainSection::valuesStartInColumn27() {
+    DomainInformation information = sampleInformation(Status::Delete, ".hankam");
+    information.organisation.clear();
+    const QList<QByteArray> lines = buildDomainFiles(information).document.split('\n');
+    int itemLines = 0;
+    for (const QByteArray &line : lines) {
+        if (!line.startsWith("1") || line.startsWith("1. "))
+            continue;
+        ++itemLines;
+        QVERIFY2(line.indexOf(':') == 24 && line.at(25) == ' ' && line.at(26) != ' ',
+                 line.constData());
+    }
+    QCOMPARE(itemLines, 6);
 }
 
 void TestDomainSection::stopsAtTheFirstFileThatFails_data() {

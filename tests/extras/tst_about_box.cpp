@@ -1,5 +1,5 @@
 // The about box: reached from "Detail", modal over page I; the skin's texts, the
-// typewriter, and the credits it opens.
+// typewriter, where every element stands right after an activation, and the credits it opens.
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
 #include "support/accessibility_walk.h"
@@ -10,6 +10,12 @@
 
 #include <QtTest>
 
+namespace {
+QString slideScript(int top) {
+    return QStringLiteral("wait 500; moveto - %1   - -   - -  1000 decel").arg(top);
+}
+} // namespace
+
 class TestAboutBox : public QObject {
     Q_OBJECT
 private slots:
@@ -18,6 +24,7 @@ private slots:
     void detailShowsTheBoxModalOverThePage();
     void skinTextsReplaceOnlyWhereTheSkinHasText();
     void typewriterTypesTheAcronymOverAndOver();
+    void activationPlacesEveryElementForItsEntrance();
     void creditsTakeTheBoxsPlaceAsModalDialogs();
 
 private:
@@ -109,6 +116,43 @@ void TestAboutBox::typewriterTypesTheAcronymOverAndOver() {
         about->Timer1_Timer();
         QCOMPARE(about->sklbDemo->text(), QString());
     }
+}
+
+void TestAboutBox::activationPlacesEveryElementForItsEntrance() {
+    page->SkinForm1->setSkinFormLevel(200);
+    about->Form_Activate();
+
+    SkinElement *demo = about->sklbDemo->SkinElement();
+    SkinElement *version = about->SkinLabel6->SkinElement();
+    SkinElement *panel = about->SkinPanel1->SkinElement();
+    QVERIFY(demo && version && panel);
+    const int demoTop = demo->homeGeometry().y();
+    const QString rise = QStringLiteral("moveto - %1 - - - - 1000 decel").arg(demoTop);
+    QCOMPARE(demo->TopValue(), demoTop + 100);
+    QCOMPARE(demo->lastScript(), rise);
+    // The version comes up from 420 below onto the acronym's line.
+    QCOMPARE(version->TopValue(), demoTop + 420);
+    QCOMPARE(version->lastScript(), rise);
+    QCOMPARE(demo->ElementLevel(), 225);
+    QCOMPARE(version->ElementLevel(), 225);
+
+    const QRect panelHome = panel->homeGeometry();
+    QCOMPARE(about->SkinPanel1->geometry(), QRect(10, 10, 10, 10));
+    QCOMPARE(panel->lastScript(), QStringLiteral("moveto %1 %2 - - %3 %4 1000 decel")
+                                      .arg(panelHome.x())
+                                      .arg(panelHome.y())
+                                      .arg(panelHome.width())
+                                      .arg(panelHome.height()));
+
+    for (SkinButton *button : {about->SkinButton1, about->SkinButton2}) {
+        SkinElement *element = button->SkinElement();
+        QVERIFY(element);
+        QCOMPARE(element->TopValue(), element->homeGeometry().y() - 330);
+        QCOMPARE(element->lastScript(), slideScript(element->homeGeometry().y()));
+    }
+    for (SkinLabel *label : about->findChildren<SkinLabel *>())
+        QVERIFY2(label->SkinElement(), qPrintable(label->objectName()));
+    QCOMPARE(about->SkinForm1->SkinFormLevel(), 200);
 }
 
 void TestAboutBox::creditsTakeTheBoxsPlaceAsModalDialogs() {
