@@ -1,4 +1,4 @@
-// Tests of the work files: names, create, append, read-whole, remove and write failures.
+// Tests of the work files: create, append, read-whole, remove and write failures.
 #include "document/work_files.h"
 #include "support/work_dir.h"
 
@@ -14,7 +14,6 @@ class TestWorkFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void namesAreSpelledOnce();
     void createDiscardsAndAppendAdds();
     void readsTheWholeFileAsBytes();
     void removeSkipsAMissingFile();
@@ -24,15 +23,6 @@ private slots:
     void readOnlyDirectoryFails();
     void missingFileCannotBeRead();
 };
-
-void TestWorkFiles::namesAreSpelledOnce() {
-    const QStringList names{
-        workFileName(WorkFile::Document),      workFileName(WorkFile::Trailer),
-        workFileName(WorkFile::Subject),       workFileName(WorkFile::Recipient),
-        workFileName(WorkFile::SenderAddress), workFileName(WorkFile::SenderName)};
-    QCOMPARE(names, QStringList({"DAT.JOV", "DAT0.JOV", "DATM1.JOV", "DATM2.JOV", "DATM3.JOV",
-                                 "DATM4.JOV"}));
-}
 
 void TestWorkFiles::createDiscardsAndAppendAdds() {
     ScopedWorkDir dir;
