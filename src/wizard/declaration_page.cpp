@@ -110,8 +110,3 @@ void Form7::SkinButton2_Click() {
     // The viewer takes the main window's skin itself when it becomes active.
     windows_.Form13.get()->Show();
 }
-
-void Form7::returnFrom(const SkinWindow *leaving) {
-    handSkinOver(leaving, this);
-    Show();
-}

@@ -17,10 +17,6 @@ public:
     void SkinButton1_Click(); // "Selanjutnya.."
     void SkinButton2_Click(); // "Informasi"
 
-    // Comes back to the front, with what was typed, from a window that led away from it
-    // (its dialog, the gallery), in that window's skin.
-    void returnFrom(const SkinWindow *leaving);
-
     SkinLabel *SkinLabel1 = nullptr;          // the title
     std::array<SkinLabel *, 8> declaration{}; // SkinLabel2 to SkinLabel9
     SkinLabel *SkinLabel10 = nullptr;         // "11a. NAMA-PENDAFTAR"

@@ -1,7 +1,6 @@
 #include "mail_exchanger_message_box.h"
 
 #include "mail_exchanger_page.h"
-#include "page_controls.h"
 #include "ui/entrance_effects.h"
 #include "window_set.h"
 
@@ -16,9 +15,7 @@ Form11::Form11(WindowSet &windows)
 }
 
 void Form11::SkinButton1_Click() {
-    ::Form6 *page = windows_.Form6.get();
-    handSkinOver(this, page);
-    page->Show();
+    windows_.Form6.get()->returnFrom(this);
     windows_.Form11.unload();
 }
 

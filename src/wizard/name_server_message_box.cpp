@@ -1,7 +1,6 @@
 #include "name_server_message_box.h"
 
 #include "name_server_page.h"
-#include "page_controls.h"
 #include "ui/entrance_effects.h"
 #include "window_set.h"
 
@@ -16,9 +15,7 @@ Form10::Form10(WindowSet &windows)
 }
 
 void Form10::SkinButton1_Click() {
-    ::Form5 *page = windows_.Form5.get();
-    handSkinOver(this, page);
-    page->Show();
+    windows_.Form5.get()->returnFrom(this);
     windows_.Form10.unload();
 }
 

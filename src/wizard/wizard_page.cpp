@@ -11,6 +11,11 @@ void WizardPage::closeRequested() {
     windows_.End();
 }
 
+void WizardPage::returnFrom(const SkinWindow *leaving) {
+    handSkinOver(leaving, this);
+    Show();
+}
+
 void WizardPage::showInSkin(SkinWindow *window) {
     handSkinOver(this, window);
     window->Show();

@@ -9,6 +9,11 @@ class WindowSet;
 
 class WizardPage : public SkinWindow {
     Q_OBJECT
+public:
+    // Comes back to the front, with what was typed, from a window that led away from it
+    // (its dialog, the gallery), in that window's skin.
+    void returnFrom(const SkinWindow *leaving);
+
 protected:
     explicit WizardPage(WindowSet &windows);
 
