@@ -47,8 +47,7 @@ frmMain::frmMain(WindowSet &windows)
         skinStorages[i] = std::make_unique<SkinStorage>(QLatin1String(builtinSkins[i].resource));
 
     QWidget *p = page_;
-    SkinLabel2 = pageLabel(QStringLiteral("SkinLabel2"), QStringLiteral("I. INFORMASI DOMAIN"), p);
-    SkinLabel2->setFontScale(1.5);
+    SkinLabel2 = pageTitle(QStringLiteral("SkinLabel2"), QStringLiteral("I. INFORMASI DOMAIN"), p);
     SkinLabel3 = pageLabel(QStringLiteral("SkinLabel3"), QStringLiteral("a. Status"), p);
     SkinLabel4 = pageLabel(QStringLiteral("SkinLabel4"), QStringLiteral("b. Nama Domain"), p);
     SkinLabel5 = pageLabel(QStringLiteral("SkinLabel5"), QStringLiteral("c. Organisasi"), p);
