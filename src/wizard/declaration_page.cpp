@@ -85,11 +85,8 @@ void Form7::Form_Activate() {
 }
 
 void Form7::SkinButton1_Click() {
-    const bool complete = requiredFieldsFilled({Text1, Text2}, [this] {
-        ::Form12 *dialog = windows_.Form12.get();
-        handSkinOver(this, dialog);
-        dialog->showOver(this);
-    });
+    const bool complete = requiredFieldsFilled(
+        {Text1, Text2}, [this] { showOverInSkin(windows_.Form12.get(), this); });
     if (!complete)
         return;
 

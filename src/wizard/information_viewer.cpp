@@ -2,6 +2,7 @@
 
 #include "document/zone_table.h"
 #include "main_window.h"
+#include "page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/pictures.h"
@@ -129,7 +130,7 @@ QString Form13::instructionText() {
 
 void Form13::Form_Activate() {
     if (windows_.frmMain.loaded())
-        SkinForm1->setCurrentSkin(windows_.frmMain.get()->SkinForm1->CurrentSkin());
+        handSkinOver(windows_.frmMain.get(), this);
     SkinButton1->ApplySkin(SkinForm1);
     SkinButton2->ApplySkin(SkinForm1);
     for (SkinLabel *label : SkinLabels)

@@ -265,9 +265,7 @@ void frmMain::ApplySkinToMain(SkinRef skin) {
 void frmMain::SkinButton3_Click() {
     bool complete = true;
     auto incomplete = [this, &complete] {
-        ::FormMessageBox *dialog = windows_.FormMessageBox.get();
-        dialog->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
-        dialog->showOver(this);
+        showOverInSkin(windows_.FormMessageBox.get(), this);
         complete = false;
     };
     const QString zone = Combo1->currentText();
@@ -307,7 +305,7 @@ void frmMain::SkinButton3_Click() {
 
 void frmMain::SkinButton2_Click() {
     ::Form13 *viewer = windows_.Form13.get();
-    viewer->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    handSkinOver(this, viewer);
     viewer->Show();
 }
 

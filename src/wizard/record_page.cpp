@@ -107,11 +107,8 @@ void RecordPage::Form_Activate() {
 
 void RecordPage::SkinButton1_Click() {
     const std::vector<QLineEdit *> required(Texts.begin(), Texts.begin() + requiredFieldCount);
-    const bool complete = requiredFieldsFilled(required, [this] {
-        MessageDialog *dialog = incompleteDialog();
-        handSkinOver(this, dialog);
-        dialog->showOver(this);
-    });
+    const bool complete =
+        requiredFieldsFilled(required, [this] { showOverInSkin(incompleteDialog(), this); });
     if (!complete)
         return;
 

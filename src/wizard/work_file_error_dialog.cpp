@@ -1,6 +1,7 @@
 #include "work_file_error_dialog.h"
 
 #include "document/work_file_error.h"
+#include "page_controls.h"
 #include "ui/entrance_effects.h"
 #include "window_set.h"
 
@@ -16,7 +17,7 @@ void WorkFileErrorDialog::showFor(SkinWindow *page, const QString &message) {
     SkinLabel2->setText(message);
     SkinLabel2->setAccessibleName(message);
     if (page)
-        SkinForm1->setCurrentSkin(page->SkinForm1->CurrentSkin());
+        handSkinOver(page, this);
     showOver(page);
 }
 
