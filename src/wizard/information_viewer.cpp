@@ -35,9 +35,6 @@ QString topicFileName(int number) {
 Form13::Form13(WindowSet &windows)
     : SkinWindow(QStringLiteral("Informasi Registrasi Domain")), windows_(windows) {
     setObjectName(QStringLiteral("Form13"));
-    auto at = [this](QWidget *control, int left, int top, int width, int height) {
-        control->setGeometry(twipsRect(left, top, width, height, this));
-    };
 
     // Cells behind the check boxes first, so the boxes stand above them.
     for (int i = 6; i < 12; ++i) {
@@ -45,8 +42,8 @@ Form13::Form13(WindowSet &windows)
         SkinLabels[i]->setObjectName(QStringLiteral("SkinLabel%1").arg(i + 1));
         markDecorative(SkinLabels[i]);
         const int row = (i - 6) / 3;
-        at(SkinLabels[i], columnLeft[(i - 6) % 3], row == 0 ? rulesTop : examplesTop, columnWidth,
-           330);
+        placeAt(SkinLabels[i], columnLeft[(i - 6) % 3], row == 0 ? rulesTop : examplesTop,
+                columnWidth, 330);
     }
     for (int i = 0; i < 6; ++i) {
         SkinLabels[i] = new SkinLabel(QString(), this);
@@ -56,14 +53,14 @@ Form13::Form13(WindowSet &windows)
         SkinLabels[group]->setText(QString::fromUtf8(zones::groupHeadings[group]));
         SkinLabels[group]->setWordWrap(true);
         SkinLabels[group]->setAlignment(Qt::AlignCenter);
-        at(SkinLabels[group], columnLeft[group], 300, columnWidth, 660);
+        placeAt(SkinLabels[group], columnLeft[group], 300, columnWidth, 660);
     }
     SkinLabels[3]->setText(QStringLiteral("JENIS DOMAIN"));
     SkinLabels[4]->setText(QStringLiteral("KETENTUAN"));
     SkinLabels[5]->setText(QStringLiteral("CONTOH"));
-    at(SkinLabels[3], 240, 300, 2280, 660);
-    at(SkinLabels[4], 240, rulesTop, 2280, 330);
-    at(SkinLabels[5], 240, examplesTop, 2280, 330);
+    placeAt(SkinLabels[3], 240, 300, 2280, 660);
+    placeAt(SkinLabels[4], 240, rulesTop, 2280, 330);
+    placeAt(SkinLabels[5], 240, examplesTop, 2280, 330);
     for (SkinLabel *label : SkinLabels)
         if (!label->text().isEmpty())
             label->setAccessibleName(label->text());
@@ -75,8 +72,8 @@ Form13::Form13(WindowSet &windows)
         const bool rules = i < 3;
         box->setAccessibleName((rules ? QStringLiteral("KETENTUAN ") : QStringLiteral("CONTOH ")) +
                                QString::fromUtf8(zones::groupHeadings[group]));
-        at(box, columnLeft[group] + columnWidth / 2 - 120, rules ? rulesTop + 30 : examplesTop + 30,
-           300, 270);
+        placeAt(box, columnLeft[group] + columnWidth / 2 - 120,
+                rules ? rulesTop + 30 : examplesTop + 30, 300, 270);
         connect(box, &QCheckBox::clicked, this, [this, i] { Check_Click(i + 1); });
         Checks[i] = box;
     }
@@ -89,19 +86,19 @@ Form13::Form13(WindowSet &windows)
     Text1->setTabStopDistance(QFontMetricsF(Text1->font()).horizontalAdvance(QLatin1Char(' ')) * 6);
     Text1->setPlainText(
         QString(instructionText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    at(Text1, 240, viewTop, 5640, viewHeight);
+    placeAt(Text1, 240, viewTop, 5640, viewHeight);
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Gambar bantuan"));
-    at(Picture1, 6120, viewTop + 240, 3240, 3240);
+    placeAt(Picture1, 6120, viewTop + 240, 3240, 3240);
     Picture1->setPixmap(helpPicture(Picture1->size()));
 
     for (int i = 0; i < 7; ++i) {
         auto *box = new RichTextBox(this);
         box->setObjectName(QStringLiteral("RichTextBox%1").arg(i + 1));
         box->setAccessibleName(i < 6 ? Checks[i]->accessibleName() : QStringLiteral("F A Q"));
-        at(box, 240, viewTop, 9120, viewHeight);
+        placeAt(box, 240, viewTop, 9120, viewHeight);
         box->hide();
         RichTextBoxes[i] = box;
     }
@@ -110,8 +107,8 @@ Form13::Form13(WindowSet &windows)
     SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
     SkinButton2 = new SkinButton(QStringLiteral("Baiklah.."), this);
     SkinButton2->setObjectName(QStringLiteral("SkinButton2"));
-    at(SkinButton1, 2880, 6060, 1455, 405);
-    at(SkinButton2, 5280, 6060, 1455, 405);
+    placeAt(SkinButton1, 2880, 6060, 1455, 405);
+    placeAt(SkinButton2, 5280, 6060, 1455, 405);
     connect(SkinButton1, &SkinButton::clicked, this, &Form13::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &Form13::SkinButton2_Click);
 

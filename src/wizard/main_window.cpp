@@ -115,40 +115,37 @@ frmMain::frmMain(WindowSet &windows)
 frmMain::~frmMain() = default;
 
 void frmMain::placeControls() {
-    auto at = [this](QWidget *control, int left, int top, int width, int height) {
-        control->setGeometry(twipsRect(left, top, width, height, this));
-    };
-    at(SkinLabel2, 240, 180, 4920, 450);
-    at(decorations[0], 240, 690, pageWidth - 240, 45);
+    placeAt(SkinLabel2, 240, 180, 4920, 450);
+    placeAt(decorations[0], 240, 690, pageWidth - 240, 45);
     const int rowTops[] = {840, 1200, 1560, 1920, 2520, 2880};
     SkinLabel *rowLabels[] = {SkinLabel3, SkinLabel4, SkinLabel5,
                               SkinLabel6, SkinLabel7, SkinLabel8};
     for (int row = 0; row < 6; ++row)
-        at(rowLabels[row], 240, rowTops[row], 1800, row == 3 ? 525 : rowHeight);
+        placeAt(rowLabels[row], 240, rowTops[row], 1800, row == 3 ? 525 : rowHeight);
 
-    at(Option1, entryLeft, 840, 900, rowHeight);
-    at(Option2, 3120, 840, 900, rowHeight);
-    at(Option3, 4080, 840, 1020, rowHeight);
-    at(Text1, entryLeft, 1200, 1335, rowHeight);
-    at(Combo1, 3600, 1200, 1095, rowHeight);
-    at(SkinLabel15, 4740, 1200, 480, rowHeight);
-    at(Text2, entryLeft, 1560, 3015, rowHeight);
-    at(Text3, entryLeft, 1920, 3015, 525);
-    at(Text4, entryLeft, 2520, 3015, rowHeight);
-    at(Text5, entryLeft, 2880, 3015, rowHeight);
+    placeAt(Option1, entryLeft, 840, 900, rowHeight);
+    placeAt(Option2, 3120, 840, 900, rowHeight);
+    placeAt(Option3, 4080, 840, 1020, rowHeight);
+    placeAt(Text1, entryLeft, 1200, 1335, rowHeight);
+    placeAt(Combo1, 3600, 1200, 1095, rowHeight);
+    placeAt(SkinLabel15, 4740, 1200, 480, rowHeight);
+    placeAt(Text2, entryLeft, 1560, 3015, rowHeight);
+    placeAt(Text3, entryLeft, 1920, 3015, 525);
+    placeAt(Text4, entryLeft, 2520, 3015, rowHeight);
+    placeAt(Text5, entryLeft, 2880, 3015, rowHeight);
 
-    at(decorations[1], 5340, 840, 45, 2325);
-    at(SkinPanel1, 5520, 840, 3240, 1200);
-    at(SkinLabel19, 5520, 2160, 3240, rowHeight);
-    at(SkinLabel20, 5520, 2460, 3240, rowHeight);
-    at(SkinLabel21, 5520, 2760, 3240, rowHeight);
-    at(decorations[2], 240, 3330, pageWidth - 240, 45);
-    at(decorations[3], 7800, 3540, 240, 240);
-    at(decorations[4], 8100, 3540, 240, 240);
-    at(decorations[5], 8400, 3540, 240, 240);
+    placeAt(decorations[1], 5340, 840, 45, 2325);
+    placeAt(SkinPanel1, 5520, 840, 3240, 1200);
+    placeAt(SkinLabel19, 5520, 2160, 3240, rowHeight);
+    placeAt(SkinLabel20, 5520, 2460, 3240, rowHeight);
+    placeAt(SkinLabel21, 5520, 2760, 3240, rowHeight);
+    placeAt(decorations[2], 240, 3330, pageWidth - 240, 45);
+    placeAt(decorations[3], 7800, 3540, 240, 240);
+    placeAt(decorations[4], 8100, 3540, 240, 240);
+    placeAt(decorations[5], 8400, 3540, 240, 240);
 
-    at(SkinButton2, entryLeft, 3480, 1455, 405);
-    at(SkinButton3, 3720, 3480, 1455, 405);
+    placeAt(SkinButton2, entryLeft, 3480, 1455, 405);
+    placeAt(SkinButton3, 3720, 3480, 1455, 405);
 
     const QSize pageSize = twipsRect(0, 0, pageWidth + 240, pageHeight, this).size();
     const int menuHeight = menuBar->sizeHint().height();
