@@ -5,22 +5,6 @@
 #include "document_lines.h"
 #include "work_files.h"
 
-namespace {
-
-// The declaration as the document carries it; continuation lines are indented with blanks.
-constexpr const char *declarationLines[] = {
-    "BERSAMA INI PENDAFTAR MENERANGKAN BAHWA:",
-    "- KETERANGAN DI ATAS DIISI DENGAN BENAR.",
-    "- 'ADMIN-KONTAK' DAN 'TEKNIS-KONTAK' TELAH MEMBACA DAN",
-    "  MENGERTI SEMUA KETENTUAN PENDAFTARAN",
-    "- PENDAFTAR MEMILIKI PENGETAHUAN DASAR INTERNET, SEPERTI :",
-    "  - PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD",
-    "    (Pengelola Domain Tingkat Dua)",
-    "  - DASAR-DASAR BIND (NSLOOKUP, DIG, NAMED.BOOT, NAMED, DST)",
-};
-
-} // namespace
-
 DeclarationFiles buildDeclarationFiles(const Registrant &registrant,
                                        const QByteArray &trailerFile) {
     DeclarationFiles files;

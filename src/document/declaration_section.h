@@ -4,6 +4,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <array>
+
+// The declaration as the document carries it, and the page shows it; continuation lines
+// are indented with blanks.
+inline constexpr std::array<const char *, 8> declarationLines{
+    "BERSAMA INI PENDAFTAR MENERANGKAN BAHWA:",
+    "- KETERANGAN DI ATAS DIISI DENGAN BENAR.",
+    "- 'ADMIN-KONTAK' DAN 'TEKNIS-KONTAK' TELAH MEMBACA DAN",
+    "  MENGERTI SEMUA KETENTUAN PENDAFTARAN",
+    "- PENDAFTAR MEMILIKI PENGETAHUAN DASAR INTERNET, SEPERTI :",
+    "  - PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD",
+    "    (Pengelola Domain Tingkat Dua)",
+    "  - DASAR-DASAR BIND (NSLOOKUP, DIG, NAMED.BOOT, NAMED, DST)",
+};
 
 // What the applicant entered on the declaration page, exactly as typed.
 struct Registrant {

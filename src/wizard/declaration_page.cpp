@@ -11,24 +11,14 @@
 #include "window_set.h"
 #include "work_file_error_dialog.h"
 
+#include <cstring>
+
 namespace {
 
-// The declaration as the page shows it; continuation lines stand further right.
-struct DeclarationLine {
-    const char *text;
-    int left;
-};
-constexpr DeclarationLine declarationLines[8] = {
-    {"BERSAMA INI PENDAFTAR MENERANGKAN BAHWA:", 480},
-    {"- KETERANGAN DI ATAS DIISI DENGAN BENAR.", 480},
-    {"- 'ADMIN-KONTAK' DAN 'TEKNIS-KONTAK' TELAH MEMBACA DAN", 480},
-    {"MENGERTI SEMUA KETENTUAN PENDAFTARAN", 660},
-    {"- PENDAFTAR MEMILIKI PENGETAHUAN DASAR INTERNET, SEPERTI :", 480},
-    {"- PERANAN ORGANISASI IANA, APNIC, KAVRO, APJII dan PDTD", 660},
-    {"(Pengelola Domain Tingkat Dua)", 840},
-    {"- DASAR-DASAR BIND (NSLOOKUP, DIG, NAMED.BOOT, NAMED, DST)", 660},
-};
-
+// The declaration's lines start here; each blank of a continuation line's indent in the
+// document moves its label this much further right.
+constexpr int declarationLeft = 480;
+constexpr int indentPerBlank = 90;
 constexpr int labelsRight = 7920;
 constexpr int rowHeight = 285;
 constexpr int fieldLeft = 3480;
@@ -41,11 +31,12 @@ Form7::Form7(WindowSet &windows) : WizardPage(windows) {
     SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"),
                            QStringLiteral("V. LEMBAR PERNYATAAN PEMOHON DOMAIN"), this);
     placeAt(SkinLabel1, 240, 180, labelsRight - 240, 450);
-    for (int i = 0; i < 8; ++i) {
+    for (std::size_t i = 0; i < declarationLines.size(); ++i) {
+        const std::size_t blanks = std::strspn(declarationLines[i], " ");
+        const int left = declarationLeft + indentPerBlank * int(blanks);
         declaration[i] = pageLabel(QStringLiteral("SkinLabel%1").arg(2 + i),
-                                   QLatin1String(declarationLines[i].text), this);
-        placeAt(declaration[i], declarationLines[i].left, 840 + i * 300,
-                labelsRight - declarationLines[i].left, rowHeight);
+                                   QLatin1String(declarationLines[i] + blanks), this);
+        placeAt(declaration[i], left, 840 + int(i) * 300, labelsRight - left, rowHeight);
     }
 
     SkinLabel10 =
