@@ -76,8 +76,7 @@ frmMain::frmMain(WindowSet &windows)
     Text5 = named(new QLineEdit(p), "Text5", SkinLabel8->text());
 
     for (std::size_t i = 0; i < decorations.size(); ++i) {
-        const QByteArray name = "SkinLabel" + QByteArray::number(int(9 + i));
-        decorations[i] = pageLabel(QString::fromLatin1(name), QString(), p);
+        decorations[i] = pageLabel(QStringLiteral("SkinLabel%1").arg(9 + i), QString(), p);
         markDecorative(decorations[i]);
     }
     SkinPanel1 = new SkinPanel(QLatin1String(maker::acronym), p);
