@@ -6,6 +6,7 @@
 #include "ui/maker.h"
 #include "ui/twips.h"
 #include "wizard/main_window.h"
+#include "wizard/page_controls.h"
 #include "wizard/window_set.h"
 
 namespace {
@@ -113,7 +114,7 @@ void frmAbout::Timer1_Timer() {
 void frmAbout::Form_Activate() {
     const frmMain *main = windows_.frmMain.loaded() ? windows_.frmMain.get() : nullptr;
     if (main)
-        SkinForm1->setCurrentSkin(main->SkinForm1->CurrentSkin());
+        handSkinOver(main, this);
     showSkinTexts();
 
     for (Skinnable *control : std::initializer_list<Skinnable *>{
@@ -191,6 +192,6 @@ void frmAbout::SkinButton1_Click() {
 void frmAbout::SkinButton2_Click() {
     hide();
     ::FormCredits *credits = windows_.FormCredits.get();
-    credits->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    handSkinOver(this, credits);
     credits->showOver(this);
 }

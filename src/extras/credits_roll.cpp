@@ -6,6 +6,7 @@
 #include "ui/pictures.h"
 #include "ui/twips.h"
 #include "wizard/main_window.h"
+#include "wizard/page_controls.h"
 #include "wizard/window_set.h"
 
 #include <QApplication>
@@ -140,7 +141,7 @@ FormCredits::FormCredits(WindowSet &windows)
 
     // Load: the main window's skin on the button.
     if (windows_.frmMain.loaded())
-        SkinForm1->setCurrentSkin(windows_.frmMain.get()->SkinForm1->CurrentSkin());
+        handSkinOver(windows_.frmMain.get(), this);
     SkinButton1->ApplySkin(SkinForm1);
 }
 

@@ -381,7 +381,7 @@ void frmMail::finishSend(bool completed, const QString &failure) {
 
 void frmMail::showSmtpError(const QString &detail) {
     ::Form1 *dialog = windows_.Form1.get();
-    dialog->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    handSkinOver(this, dialog);
     dialog->setDetail(detail);
     dialog->showOver(this);
 }

@@ -2,6 +2,7 @@
 
 #include "send_page.h"
 #include "ui/entrance_effects.h"
+#include "wizard/page_controls.h"
 #include "wizard/window_set.h"
 
 namespace {
@@ -47,7 +48,7 @@ void Form1::setDetail(const QString &detail) {
 
 void Form1::SkinButton1_Click() {
     ::frmMail *page = windows_.frmMail.get();
-    page->SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    handSkinOver(this, page);
     page->Show();
     windows_.Form1.unload();
 }
