@@ -36,9 +36,7 @@ Form9::Form9(WindowSet &windows)
 
 void Form9::Form_Activate() {
     SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
-    for (Skinnable *control :
-         std::initializer_list<Skinnable *>{SkinButton1, SkinLabel1, SkinLabel2, SkinLabel3})
-        control->ApplySkin(SkinForm1);
+    applySkinToOwnControls(this);
     SkinButton1->setButtonEnabled(false);
 }
 

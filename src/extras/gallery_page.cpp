@@ -138,10 +138,7 @@ QString Form14::secondCaption(int row) {
 
 void Form14::Form_Activate() {
     SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
-    for (Skinnable *control :
-         std::initializer_list<Skinnable *>{SkinButton1, SkinLabel1, SkinLabel2, SkinLabel3,
-                                            SkinButton2, SkinButton3, SkinButton4, SkinButton5})
-        control->ApplySkin(SkinForm1);
+    applySkinToOwnControls(this);
     slideIn(SkinButton1, -230);
     slideIn(SkinButton2, -230);
     SkinLabel3->hide();

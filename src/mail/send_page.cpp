@@ -172,10 +172,8 @@ void frmMail::placeControls() {
 }
 
 void frmMail::Form_Activate() {
-    for (Skinnable *control : std::initializer_list<Skinnable *>{
-             SkinButton1, SkinButton2, SkinLabel1, SkinLabel2, SkinLabel3, SkinLabel4, SkinLabel5,
-             SkinLabel6, SkinLabel7, SkinLabel8, SkinLabel9, SkinLabel10, StatusTxt})
-        control->ApplySkin(SkinForm1);
+    applySkinToOwnControls(this);
+    StatusTxt->ApplySkin(SkinForm1); // inside Frame1, not the page's own child
     slideIn(SkinButton1, 830);
     slideIn(SkinButton2, -330);
     fillFromWorkFiles();
