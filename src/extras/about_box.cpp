@@ -30,7 +30,7 @@ frmAbout::frmAbout(WindowSet &windows)
                         int height) {
         auto *made = new SkinLabel(caption, this);
         made->setObjectName(QLatin1String(name));
-        made->setGeometry(twipsRect(left, top, width, height, this));
+        placeAt(made, left, top, width, height);
         return made;
     };
 
@@ -38,7 +38,7 @@ frmAbout::frmAbout(WindowSet &windows)
     SkinPanel1 = new SkinPanel(QString(), this);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
     markDecorative(SkinPanel1);
-    SkinPanel1->setGeometry(twipsRect(240, 240, 6480, 4440, this));
+    placeAt(SkinPanel1, 240, 240, 6480, 4440);
 
     SkinLabel1 = label("SkinLabel1", QStringLiteral("VELDA"), headingLeft, 360, 3000, 600);
     SkinLabel1->setFontScale(2.2);
@@ -82,12 +82,10 @@ frmAbout::frmAbout(WindowSet &windows)
     sklbInfo->setWordWrap(true);
     sklbInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    SkinButton1 = new SkinButton(QStringLiteral("Baiklah.."), this);
-    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
-    SkinButton1->setGeometry(twipsRect(1920, 4920, 1455, 405, this));
-    SkinButton2 = new SkinButton(QStringLiteral("Credits.."), this);
-    SkinButton2->setObjectName(QStringLiteral("SkinButton2"));
-    SkinButton2->setGeometry(twipsRect(3840, 4920, 1455, 405, this));
+    SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Baiklah.."), this);
+    placeAt(SkinButton1, 1920, 4920, 1455, 405);
+    SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Credits.."), this);
+    placeAt(SkinButton2, 3840, 4920, 1455, 405);
     connect(SkinButton1, &SkinButton::clicked, this, &frmAbout::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmAbout::SkinButton2_Click);
 

@@ -90,14 +90,10 @@ void CreditsScroll::paintEvent(QPaintEvent *) {
 FormCredits::FormCredits(WindowSet &windows)
     : SkinWindow(QStringLiteral("Credits ...")), windows_(windows), rollTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("FormCredits"));
-    auto at = [this](QWidget *control, int left, int top, int width, int height) {
-        control->setGeometry(twipsRect(left, top, width, height, this));
-    };
-
     picScroll = new CreditsScroll(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
     picScroll->setAccessibleName(QStringLiteral("Credits"));
-    at(picScroll, 240, 240, 7680, 4200);
+    placeAt(picScroll, 240, 240, 7680, 4200);
     QFont scrollFont = picScroll->font();
     scrollFont.setPointSize(scrollFontPointSize);
     picScroll->setFont(scrollFont);
@@ -106,21 +102,20 @@ FormCredits::FormCredits(WindowSet &windows)
     Picture2 = new QLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setAccessibleName(QStringLiteral("Pintu keluar"));
-    at(Picture2, 6480, 4620, 480, 480);
+    placeAt(Picture2, 6480, 4620, 480, 480);
     Picture2->setPixmap(exitPicture(Picture2->size()));
 
     lblExit = new QLabel(QStringLiteral("EXIT"), this);
     lblExit->setObjectName(QStringLiteral("lblExit"));
-    at(lblExit, 7020, 4680, 900, 360);
+    placeAt(lblExit, 7020, 4680, 900, 360);
     QFont exitFont = lblExit->font();
     exitFont.setBold(true);
     exitFont.setPointSize(12);
     lblExit->setFont(exitFont);
     setExitColour(exitColour);
 
-    SkinButton1 = new SkinButton(QStringLiteral("Baiklah.."), this);
-    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
-    at(SkinButton1, 3360, 4680, 1455, 405);
+    SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Baiklah.."), this);
+    placeAt(SkinButton1, 3360, 4680, 1455, 405);
     SkinButton1->hide(); // until the pointer first moves over the window
     connect(SkinButton1, &SkinButton::clicked, this, &FormCredits::SkinButton1_Click);
 

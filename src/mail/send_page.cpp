@@ -89,12 +89,8 @@ frmMail::frmMail(WindowSet &windows)
     StatusTxt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Frame1->hide();
 
-    SkinButton1 = new SkinButton(QStringLiteral("Kirimkan"), this);
-    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
-    SkinButton1->setAccessibleName(SkinButton1->text());
-    SkinButton2 = new SkinButton(QStringLiteral("Selesai"), this);
-    SkinButton2->setObjectName(QStringLiteral("SkinButton2"));
-    SkinButton2->setAccessibleName(SkinButton2->text());
+    SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Kirimkan"), this);
+    SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Selesai"), this);
 
     connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
@@ -135,9 +131,6 @@ TickerDesign frmMail::hintDesign() {
 }
 
 void frmMail::placeControls() {
-    auto at = [this](QWidget *control, int left, int top, int width, int height) {
-        control->setGeometry(twipsRect(left, top, width, height, this));
-    };
     // Two columns of label, colon and field; the hidden to-name field beside the subject.
     struct Row {
         SkinLabel *label;
@@ -151,23 +144,23 @@ void frmMail::placeControls() {
                          {SkinLabel7, SkinLabel8, txtEmailServer}};
     const int rowTops[] = {240, 600, 960};
     for (int row = 0; row < 3; ++row) {
-        at(left[row].label, 240, rowTops[row], 1080, rowHeight);
-        at(left[row].colon, 1320, rowTops[row], 120, rowHeight);
-        at(left[row].field, 1440, rowTops[row], 3000, rowHeight);
+        placeAt(left[row].label, 240, rowTops[row], 1080, rowHeight);
+        placeAt(left[row].colon, 1320, rowTops[row], 120, rowHeight);
+        placeAt(left[row].field, 1440, rowTops[row], 3000, rowHeight);
     }
     for (int row = 0; row < 2; ++row) {
-        at(right[row].label, 4680, rowTops[row], 1200, rowHeight);
-        at(right[row].colon, 5880, rowTops[row], 120, rowHeight);
-        at(right[row].field, 6000, rowTops[row], 2760, rowHeight);
+        placeAt(right[row].label, 4680, rowTops[row], 1200, rowHeight);
+        placeAt(right[row].colon, 5880, rowTops[row], 120, rowHeight);
+        placeAt(right[row].field, 6000, rowTops[row], 2760, rowHeight);
     }
-    at(ToNametxt, 6000, 960, 2760, rowHeight);
+    placeAt(ToNametxt, 6000, 960, 2760, rowHeight);
 
     Picture1->placeAt(1440, 1380);
-    at(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
-    at(Frame1, 240, 5220, 5400, 1080);
-    StatusTxt->setGeometry(twipsRect(120, 300, 5160, 720, this));
-    at(SkinButton1, 5880, 5580, 1335, 405);
-    at(SkinButton2, 7425, 5580, 1335, 405);
+    placeAt(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
+    placeAt(Frame1, 240, 5220, 5400, 1080);
+    placeAt(StatusTxt, 120, 300, 5160, 720);
+    placeAt(SkinButton1, 5880, 5580, 1335, 405);
+    placeAt(SkinButton2, 7425, 5580, 1335, 405);
     setFixedSize(twipsRect(0, 0, pageWidth, pageHeight, this).size());
 }
 
