@@ -94,7 +94,6 @@ frmMail::frmMail(WindowSet &windows)
 
     connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
-    connect(this, &frmMail::sendFinished, this, &frmMail::showSendResult);
 
     connect(Winsock1, &QSslSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
     connect(Winsock1, &QSslSocket::errorOccurred, this, &frmMail::connectionLost);
@@ -184,11 +183,6 @@ void frmMail::SkinButton1_Click() {
     Frame1->show();
     SendEmail(txtEmailServer->text(), txtFromName->text(), txtFromEmailAddress->text(),
               txtToEmailAddress->text(), txtEmailSubject->text(), typedText(txtEmailBodyOfMessage));
-}
-
-void frmMail::showSendResult(bool completed) {
-    if (completed)
-        showStatus(sentText);
 }
 
 void frmMail::SkinButton2_Click() {
@@ -365,7 +359,9 @@ void frmMail::loginCancelled() {
 
 void frmMail::finishSend(bool completed, const QString &failure) {
     cutOffSend();
-    if (!completed)
+    if (completed)
+        showStatus(sentText);
+    else
         showSmtpError(failure);
     emit sendFinished(completed);
 }

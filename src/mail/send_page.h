@@ -97,7 +97,6 @@ private:
     void placeControls();
     void fillFromWorkFiles();
     void showStatus(const QString &text);
-    void showSendResult(bool completed);
     // Hands the page's skin to the SMTP error dialog and shows it over the page, with the
     // line that says what went wrong.
     void showSmtpError(const QString &detail);
