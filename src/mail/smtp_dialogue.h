@@ -59,8 +59,6 @@ public:
     // Adds the login with these credentials as the next steps.
     void logIn(const QString &user, const QString &password);
 
-    const std::vector<SmtpStep> &steps() const { return steps_; }
-
 private:
     std::vector<SmtpStep> steps_;
     std::size_t next_ = 0;
