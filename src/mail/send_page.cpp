@@ -358,6 +358,9 @@ void frmMail::loginCancelled() {
 }
 
 void frmMail::finishSend(bool completed, const QString &failure) {
+    // A form the server has taken is sent, whatever happens at QUIT: telling the applicant
+    // otherwise would invite the same form twice.
+    completed = completed || (dialogue_ && dialogue_->delivered());
     cutOffSend();
     if (completed)
         showStatus(sentText);

@@ -49,11 +49,12 @@ SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when, SmtpSe
          QStringLiteral("Sending Message"), "250"},
         {"rcpt to:<" + addressBytes(mail.toAddress) + '>' + crlf, {}, "250"},
         {"data" + crlf, {}, "354"},
-        // The empty line that ends the headers, the body and its line end, and the point
-        // that ends the data: three writes, no wait between them.
+        // The empty line that ends the headers; the body line (the body and its line end)
+        // and one more line end; the point that ends the data: three writes, no wait
+        // between them. A body ending in a line end is thus followed by two empty lines.
         {headerBlock(mail, when) + crlf, {}, {}},
-        {wireBody(mail.body) + crlf, {}, {}},
-        {"." + crlf, {}, "250"},
+        {wireBody(mail.body) + crlf + crlf, {}, {}},
+        {"." + crlf, {}, "250", SmtpAction::None, false, true},
         {"quit" + crlf, QStringLiteral("Disconnecting"), "221"},
     };
     steps_.insert(steps_.end(), message.begin(), message.end());
@@ -70,7 +71,11 @@ const SmtpStep *SmtpDialogue::next() {
 }
 
 void SmtpDialogue::replied(const SmtpReply &reply) {
-    if (next_ == 0 || !steps_[next_ - 1].send.startsWith("EHLO "))
+    if (next_ == 0)
+        return;
+    if (steps_[next_ - 1].delivers)
+        delivered_ = true;
+    if (!steps_[next_ - 1].send.startsWith("EHLO "))
         return;
     // The first line greets; each further one names an extension and its parameters.
     extensions_.clear();

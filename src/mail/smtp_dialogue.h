@@ -32,6 +32,9 @@ struct SmtpStep {
     SmtpAction action = SmtpAction::None;
     // The bytes carry the password: they go out over TLS only and are wiped afterwards.
     bool secret = false;
+    // The awaited reply means the server has taken the message (the 250 to the point that
+    // ends the data).
+    bool delivers = false;
 };
 
 class SmtpDialogue {
@@ -54,6 +57,9 @@ public:
     // the server offers, and replaces what an earlier one told.
     void replied(const SmtpReply &reply);
     bool offers(const QByteArray &extension) const;
+    // Whether the server has taken the message: from then on the form is delivered, and
+    // nothing that happens at QUIT (another reply, silence, a closed connection) undoes it.
+    bool delivered() const { return delivered_; }
     // The login mechanism we use with this server: "PLAIN", else "LOGIN", else none.
     QByteArray loginMechanism() const;
     // Adds the login with these credentials as the next steps.
@@ -62,6 +68,7 @@ public:
 private:
     std::vector<SmtpStep> steps_;
     std::size_t next_ = 0;
+    bool delivered_ = false;
     // What the last EHLO reply offered: keyword in upper case, then its parameters.
     std::vector<QByteArrayList> extensions_;
 };

@@ -1,9 +1,35 @@
 #include "smtp_reply.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isContinuationLine(const QByteArray &line) {
     return line.size() >= 4 && line.at(3) == '-';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A line of a reply: three digits, then a blank, a "-" or the line's end.
+bool isReplyLine(const QByteArray &line) {
+    if (line.size() < 3 || !isDigit(line[0]) || !isDigit(line[1]) || !isDigit(line[2]))
+        return false;
+    return line.size() == 3 || line[3] == ' ' || line[3] == '-';
+}
+
+// Whether the start of a line still arriving can become a reply line; junk is known as
+// soon as it shows, without waiting for a line end that may never come.
+bool mayBecomeReplyLine(const QByteArray &start) {
+    for (qsizetype i = 0; i < std::min<qsizetype>(start.size(), 3); ++i)
+        if (!isDigit(start[i]))
+            return false;
+    if (start.size() < 4)
+        return true;
+    const char after = start[3];
+    // "250" CR can still end its line, but not once anything but LF follows the CR.
+    return after == ' ' || after == '-' || (after == '\r' && start.size() == 4);
 }
 
 } // namespace
@@ -16,6 +42,7 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
     std::optional<SmtpReply> reply;
     qsizetype lineStart = 0;
     qsizetype lineEnd;
+    bool unreadable = false;
     while (!reply && (lineEnd = pending_.indexOf('\n', lineStart)) >= 0) {
         QByteArray line = pending_.sliced(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + 1;
@@ -24,8 +51,10 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
         linesSize_ += line.size();
         lines_.append(line);
         // Over the limit even with its final line: refused below, as when it comes in pieces.
-        if (linesSize_ > maximumReplySize)
+        if (linesSize_ > maximumReplySize || !isReplyLine(line)) {
+            unreadable = true;
             break;
+        }
         if (!isContinuationLine(line)) {
             reply = SmtpReply{line.left(3), std::move(lines_)};
             lines_.clear();
@@ -36,7 +65,8 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
     // A line still arriving counts too, all but a last CR that may turn out to be its line end,
     // so that where the arrivals happen to be cut never decides.
     const qsizetype arriving = pending_.size() - (pending_.endsWith('\r') ? 1 : 0);
-    if (!reply && linesSize_ + arriving > maximumReplySize) {
+    if (!reply &&
+        (unreadable || linesSize_ + arriving > maximumReplySize || !mayBecomeReplyLine(pending_))) {
         reply = SmtpReply{QByteArray(), std::move(lines_)};
         clear();
     }

@@ -13,12 +13,12 @@ struct SmtpReply {
 };
 
 // Collects arrivals and hands out complete replies. A reply is complete with its final
-// line: three characters then a blank or the line end ("250 ok", "250"); lines of the form
+// line: three digits then a blank or the line end ("250 ok", "250"); lines of the form
 // "250-..." continue it. A reply may come in any number of pieces, and several replies may
-// come in one.
+// come in one. A line of any other form is no reply: it ends as a reply with no code.
 class SmtpReplyReader {
 public:
-    // More than this without a complete reply is no SMTP server; it ends as a reply
+    // More than this without a complete reply is no SMTP server either; it ends as a reply
     // with no code, so the wait fails instead of the buffer growing.
     static constexpr qsizetype maximumReplySize = 64 * 1024;
 

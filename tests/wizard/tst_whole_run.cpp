@@ -132,7 +132,8 @@ const QByteArray trailerFile =
     "\r\nNNNN RDVUMUM $Revision 3.1 $ Baris INI JANGAN DIHAPUS !!!!!\r\n";
 
 // The mail of a complete run as the server keeps it: sent at 15:10:49 on 5 December 2026 by
-// a clock seven hours ahead of UTC, with the whole document as its body.
+// a clock seven hours ahead of UTC, with the whole document as its body, then the line end
+// of the body line and one more.
 QByteArray expectedMail(const QByteArray &document) {
     return "From: Sari Wulandari <sari@lumbung.usaha.qv>\r\n"
            "Date: Sat, 05 Dec 2026 15:10:49 +0700\r\n"
@@ -143,7 +144,7 @@ QByteArray expectedMail(const QByteArray &document) {
            "Content-Type: text/plain; charset=windows-1252\r\n"
            "Content-Transfer-Encoding: 8bit\r\n"
            "\r\n" +
-           document + "\r\n";
+           document + "\r\n\r\n";
 }
 
 // The program's windows on the screen.
