@@ -4,10 +4,8 @@
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "wizard/main_window.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
 namespace {
 
@@ -23,8 +21,9 @@ constexpr int lineHeight = 285;
 
 } // namespace
 
-frmAbout::frmAbout(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Detail")), Timer1(new QTimer(this)), windows_(windows) {
+frmAbout::frmAbout(SkinSource mainWindow)
+    : SkinWindow(QStringLiteral("Detail")), Timer1(new QTimer(this)),
+      mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("frmAbout"));
     auto label = [this](const char *name, const QString &caption, int left, int top, int width,
                         int height) {
@@ -110,7 +109,7 @@ void frmAbout::Timer1_Timer() {
 }
 
 void frmAbout::Form_Activate() {
-    const frmMain *main = windows_.frmMain.loaded() ? windows_.frmMain.get() : nullptr;
+    const SkinWindow *main = mainWindow_();
     if (main)
         handSkinOver(main, this);
     showSkinTexts();
@@ -183,13 +182,9 @@ void frmAbout::growPanel() {
 }
 
 void frmAbout::SkinButton1_Click() {
-    hide();
-    windows_.frmMain.get()->Show();
+    emit dismissed();
 }
 
 void frmAbout::SkinButton2_Click() {
-    hide();
-    ::FormCredits *credits = windows_.FormCredits.get();
-    handSkinOver(this, credits);
-    credits->showOver(this);
+    emit creditsRequested();
 }

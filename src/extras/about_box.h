@@ -9,12 +9,11 @@
 
 #include <QTimer>
 
-class WindowSet;
-
 class frmAbout : public SkinWindow {
     Q_OBJECT
 public:
-    explicit frmAbout(WindowSet &windows);
+    // Wears the skin and the opacity of `mainWindow` each time it comes up.
+    explicit frmAbout(SkinSource mainWindow);
 
     void Form_Activate() override;
     void Timer1_Timer();      // one step of the typewriter
@@ -51,6 +50,10 @@ public:
     // Modal while it is open, so assistive technology hears a dialog.
     bool isDialog() const override { return true; }
 
+signals:
+    void dismissed();        // "Baiklah..": back to the main window
+    void creditsRequested(); // "Credits.."
+
 protected:
     void closeRequested() override { SkinButton1_Click(); }
 
@@ -59,5 +62,5 @@ private:
     void slideAcronymAndVersion();
     void growPanel();
 
-    WindowSet &windows_;
+    SkinSource mainWindow_;
 };

@@ -3,11 +3,9 @@
 #include "about_box.h"
 #include "document/zone_table.h"
 #include "ui/maker.h"
+#include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-#include "wizard/main_window.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
 #include <QApplication>
 #include <QHideEvent>
@@ -87,8 +85,8 @@ void CreditsScroll::paintEvent(QPaintEvent *) {
     painter.drawPixmap(drawn_.topLeft() + inside.topLeft(), renderedText(drawn_.size()));
 }
 
-FormCredits::FormCredits(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Credits ...")), windows_(windows), rollTimer_(new QTimer(this)) {
+FormCredits::FormCredits(const SkinSource &mainWindow)
+    : SkinWindow(QStringLiteral("Credits ...")), rollTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("FormCredits"));
     picScroll = new CreditsScroll(this);
     picScroll->setObjectName(QStringLiteral("picScroll"));
@@ -135,8 +133,8 @@ FormCredits::FormCredits(WindowSet &windows)
     setFixedSize(twipsRect(0, 0, 8160, 5400, this).size());
 
     // Load: the main window's skin on the button.
-    if (windows_.frmMain.loaded())
-        handSkinOver(windows_.frmMain.get(), this);
+    if (const SkinWindow *main = mainWindow())
+        handSkinOver(main, this);
     SkinButton1->ApplySkin(SkinForm1);
 }
 
@@ -189,7 +187,7 @@ void FormCredits::Form_Activate() {
     if (height == 0) {
         // Nothing to roll: the window closes at once.
         stop_ = true;
-        windows_.FormCredits.unload();
+        emit nothingToRoll();
         return;
     }
     // Each activation starts the text again just below the visible area.
@@ -222,8 +220,7 @@ void FormCredits::endRoll() {
 void FormCredits::SkinButton1_Click() {
     endRoll();
     QApplication::beep();
-    windows_.FormCredits.unload();
-    windows_.frmAbout.get()->Show();
+    emit dismissed();
 }
 
 void FormCredits::hideEvent(QHideEvent *event) {

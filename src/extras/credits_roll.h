@@ -10,8 +10,6 @@
 #include <QPixmap>
 #include <QTimer>
 
-class WindowSet;
-
 // The scroll area: clears itself and draws the text in one rectangle of its inside.
 class CreditsScroll : public QWidget {
     Q_OBJECT
@@ -41,7 +39,8 @@ private:
 class FormCredits : public SkinWindow {
     Q_OBJECT
 public:
-    explicit FormCredits(WindowSet &windows);
+    // Takes the skin of `mainWindow` for its button as it is made.
+    explicit FormCredits(const SkinSource &mainWindow);
 
     // Starts the roll from just below the scroll area.
     void Form_Activate() override;
@@ -72,6 +71,10 @@ public:
     // Modal while it is open, so assistive technology hears a dialog.
     bool isDialog() const override { return true; }
 
+signals:
+    void dismissed();     // "Baiklah..": back to the about box
+    void nothingToRoll(); // an empty text: the window goes at once
+
 protected:
     void closeRequested() override { SkinButton1_Click(); }
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -84,7 +87,6 @@ private:
     void endRoll();
     void setExitColour(QRgb colour);
 
-    WindowSet &windows_;
     QTimer *const rollTimer_;
     QElapsedTimer sinceLastFrame_;
     QRect roll_;

@@ -1,12 +1,10 @@
 #include "gallery_lock.h"
 
 #include "gallery_page.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "wizard/declaration_page.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
-Form9::Form9(WindowSet &windows)
+Form9::Form9()
     : SkinWindow(QStringLiteral("Master Crosscheck Devices..")),
       SkinLabel1(pageLabel(QStringLiteral("SkinLabel1"), QStringLiteral("Code Name :"), this)),
       Text1(pageField(QStringLiteral("Text1"), SkinLabel1->text(), this)),
@@ -15,8 +13,7 @@ Form9::Form9(WindowSet &windows)
       SkinLabel3(pageLabel(QStringLiteral("SkinLabel3"),
                            QStringLiteral("Sorry.. Wrong CODE and/or PWD... X-("), this)),
       SkinButton1(pageButton(QStringLiteral("SkinButton1"),
-                             QStringLiteral("Enter Security Devices.."), this)),
-      windows_(windows) {
+                             QStringLiteral("Enter Security Devices.."), this)) {
     setObjectName(QStringLiteral("Form9"));
     Text2->setEchoMode(QLineEdit::Password);
     placeAt(SkinLabel1, 360, 360, 1440, 315);
@@ -58,13 +55,9 @@ void Form9::Text2_Change() {
 }
 
 void Form9::SkinButton1_Click() {
-    ::Form14 *gallery = windows_.Form14.get();
-    handSkinOver(this, gallery);
-    gallery->showOver(windows_.Form7.get());
-    windows_.Form9.unload();
+    emit unlocked();
 }
 
 void Form9::closeRequested() {
-    windows_.Form9.unload();
-    windows_.Form7.get()->returnFrom(this);
+    emit dismissed();
 }

@@ -8,12 +8,10 @@
 
 #include <QLineEdit>
 
-class WindowSet;
-
 class Form9 : public SkinWindow {
     Q_OBJECT
 public:
-    explicit Form9(WindowSet &windows);
+    Form9();
 
     // Both boxes must hold these exactly: whole text, same case, nothing trimmed.
     static constexpr const char *codeName = "melor";
@@ -34,6 +32,10 @@ public:
     // Modal to the declaration page while it is open.
     bool isDialog() const override { return true; }
 
+signals:
+    void unlocked();  // the button: on into the gallery
+    void dismissed(); // closed: back to the declaration page
+
 protected:
     // Closed through the window manager: back to the declaration page, as the gallery's
     // own way out does (the button here would open the gallery).
@@ -41,6 +43,4 @@ protected:
 
 private:
     bool bothMatch() const;
-
-    WindowSet &windows_;
 };

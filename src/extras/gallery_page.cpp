@@ -2,11 +2,9 @@
 
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
+#include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-#include "wizard/declaration_page.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
 #include <array>
 
@@ -57,7 +55,7 @@ SkinButton *exitButton(const QString &name, const QString &text, int left, QWidg
 
 } // namespace
 
-Form14::Form14(WindowSet &windows)
+Form14::Form14()
     : SkinWindow(QStringLiteral("Congratulations!!.. you found this one...")),
       Picture1(picture(QStringLiteral("Picture1"),
                        QStringLiteral("A desk late at night: a screen full of code, a pile of "
@@ -77,7 +75,7 @@ Form14::Form14(WindowSet &windows)
       SkinButton4(exitButton(QStringLiteral("SkinButton4"), QStringLiteral("Quit?.."), 3540, this)),
       SkinButton5(
           exitButton(QStringLiteral("SkinButton5"), QStringLiteral("Ok.. Ok.."), 6840, this)),
-      Timer1(new QTimer(this)), Timer2(new QTimer(this)), windows_(windows) {
+      Timer1(new QTimer(this)), Timer2(new QTimer(this)) {
     setObjectName(QStringLiteral("Form14"));
     Picture1->setPixmap(deskPicture(Picture1->size()));
     Picture2->setPixmap(gatheringPicture(Picture2->size(), gatheringBanner()));
@@ -175,8 +173,7 @@ void Form14::SkinButton4_Click() {
 }
 
 void Form14::SkinButton5_Click() {
-    windows_.Form14.unload();
-    windows_.Form7.get()->returnFrom(this);
+    emit dismissed();
 }
 
 void Form14::Timer1_Timer() {

@@ -10,12 +10,10 @@
 #include <QLineEdit>
 #include <QTimer>
 
-class WindowSet;
-
 class Form14 : public SkinWindow {
     Q_OBJECT
 public:
-    explicit Form14(WindowSet &windows);
+    Form14();
 
     // "Show Pic" is usable exactly while the code box holds this (whole text, same case).
     static constexpr const char *pictureCode = "tulo";
@@ -54,12 +52,14 @@ public:
     // Modal to the declaration page while it is open.
     bool isDialog() const override { return true; }
 
+signals:
+    void dismissed(); // "Ok.. Ok..": back to the declaration page
+
 protected:
     // Closed through the window manager it does what "Ok.. Ok.." does.
     void closeRequested() override { SkinButton5_Click(); }
 
 private:
-    WindowSet &windows_;
     int counter1_ = 0;
     int counter2_ = 0;
 };

@@ -1,14 +1,11 @@
 #include "send_page.h"
 
 #include "document/work_files.h"
-#include "smtp_error_dialog.h"
 #include "smtp_failure.h"
-#include "smtp_login_dialog.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
 #include <QFontDatabase>
 #include <QSslConfiguration>
@@ -49,8 +46,7 @@ QString workFileTextOrNothing(WorkFile file) {
 
 } // namespace
 
-frmMail::frmMail(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocket(this)), windows_(windows) {
+frmMail::frmMail() : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocket(this)) {
     setObjectName(QStringLiteral("frmMail"));
     Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
@@ -190,12 +186,12 @@ void frmMail::SkinButton2_Click() {
                           WorkFile::Recipient, WorkFile::SenderAddress, WorkFile::SenderName})
         removeWorkFile(file);
     cutOffSend();
-    windows_.End();
+    emit endRequested();
 }
 
 void frmMail::closeRequested() {
     cutOffSend();
-    windows_.End();
+    emit endRequested();
 }
 
 void frmMail::showStatus(const QString &text) {
@@ -333,15 +329,10 @@ void frmMail::tlsEstablished() {
 
 void frmMail::askForLogin() {
     awaitingLogin_ = true;
-    ::SmtpLoginDialog *dialog = windows_.SmtpLoginDialog.get();
-    connect(dialog, &SmtpLoginDialog::loginGiven, this, &frmMail::logIn, Qt::UniqueConnection);
-    connect(dialog, &SmtpLoginDialog::loginCancelled, this, &frmMail::loginCancelled,
-            Qt::UniqueConnection);
-    dialog->ask(this, server_.host, sender_);
+    emit loginRequired(server_.host, sender_);
 }
 
 void frmMail::logIn(const QString &user, const QString &password) {
-    windows_.SmtpLoginDialog.unload();
     if (!dialogue_ || !awaitingLogin_)
         return;
     awaitingLogin_ = false;
@@ -350,7 +341,6 @@ void frmMail::logIn(const QString &user, const QString &password) {
 }
 
 void frmMail::loginCancelled() {
-    windows_.SmtpLoginDialog.unload();
     if (!dialogue_ || !awaitingLogin_)
         return;
     cutOffSend();
@@ -370,10 +360,7 @@ void frmMail::finishSend(bool completed, const QString &failure) {
 }
 
 void frmMail::showSmtpError(const QString &detail) {
-    ::Form1 *dialog = windows_.Form1.get();
-    handSkinOver(this, dialog);
-    dialog->setDetail(detail);
-    dialog->showOver(this);
+    emit smtpErrorRaised(detail);
 }
 
 void frmMail::cutOffSend() {
@@ -384,5 +371,5 @@ void frmMail::cutOffSend() {
     replyTimer_.stop();
     replies_.clear();
     Winsock1->abort();
-    windows_.SmtpLoginDialog.unload();
+    emit loginWithdrawn();
 }

@@ -18,12 +18,10 @@
 #include <functional>
 #include <memory>
 
-class WindowSet;
-
 class frmMail : public SkinWindow {
     Q_OBJECT
 public:
-    explicit frmMail(WindowSet &windows);
+    frmMail();
     ~frmMail() override;
 
     // The page's scrolling hints: sizes and texts, in twips.
@@ -44,6 +42,10 @@ public:
     void WaitFor(const QByteArray &code);
     // Takes what the server sent and hands complete replies to the wait.
     void Winsock1_DataArrival();
+
+    // The applicant's answer to loginRequired: the send goes on with this login, or ends.
+    void logIn(const QString &user, const QString &password);
+    void loginCancelled();
 
     // The server's port when none is typed: 25, other ones for tests.
     void setServerPort(quint16 port) { ports_.plain = port; }
@@ -89,6 +91,14 @@ signals:
     // A send has ended: completed, failed with the error dialog shown, or given up by the
     // applicant at the login.
     void sendFinished(bool completed);
+    // "Selesai" after deleting the work files, or the close control: the run ends.
+    void endRequested();
+    // The SMTP error dialog is to come up over the page in its skin, with this line.
+    void smtpErrorRaised(const QString &detail);
+    // The server wants a login: the applicant is to be asked for it over the page.
+    void loginRequired(const QString &host, const QString &user);
+    // The send the login was asked for has ended: the question goes with it.
+    void loginWithdrawn();
 
 protected:
     void closeRequested() override;
@@ -97,8 +107,7 @@ private:
     void placeControls();
     void fillFromWorkFiles();
     void showStatus(const QString &text);
-    // Hands the page's skin to the SMTP error dialog and shows it over the page, with the
-    // line that says what went wrong.
+    // Raises the SMTP error dialog with the line that says what went wrong.
     void showSmtpError(const QString &detail);
 
     // The dialogue runs on the socket's and the timer's signals, never in a loop of its own.
@@ -108,12 +117,9 @@ private:
     void startTls();
     void tlsEstablished();
     void askForLogin();
-    void logIn(const QString &user, const QString &password);
-    void loginCancelled();
     void finishSend(bool completed, const QString &failure = QString());
     void cutOffSend();
 
-    WindowSet &windows_;
     SmtpPorts ports_;
     QList<QSslCertificate> extraAuthorities_;
     std::chrono::milliseconds replyTimeout_{std::chrono::seconds(50)};

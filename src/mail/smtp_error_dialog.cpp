@@ -1,9 +1,6 @@
 #include "smtp_error_dialog.h"
 
-#include "send_page.h"
 #include "ui/entrance_effects.h"
-#include "wizard/page_controls.h"
-#include "wizard/window_set.h"
 
 namespace {
 
@@ -32,12 +29,11 @@ QString shownDetail(const QString &text) {
 
 } // namespace
 
-Form1::Form1(WindowSet &windows)
+Form1::Form1()
     : MessageDialog(QStringLiteral(" VALIDITAS SMTP"),
                     QStringLiteral("         Ada kesalahan SMTP.           Periksalah validitas "
                                    "data SMTP     yang anda masukkan tersebut."),
-                    QStringLiteral(""), Beep::Never),
-      windows_(windows) {
+                    QStringLiteral(""), Beep::Never) {
     setObjectName(QStringLiteral("Form1"));
 }
 
@@ -47,10 +43,7 @@ void Form1::setDetail(const QString &detail) {
 }
 
 void Form1::SkinButton1_Click() {
-    ::frmMail *page = windows_.frmMail.get();
-    handSkinOver(this, page);
-    page->Show();
-    windows_.Form1.unload();
+    emit dismissed();
 }
 
 void Form1::runEntrance() {

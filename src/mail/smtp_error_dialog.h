@@ -4,15 +4,13 @@
 
 #include "ui/message_dialog.h"
 
-class WindowSet;
-
 class Form1 : public MessageDialog {
     Q_OBJECT
 public:
     // The longest line shown under the fixed text; a longer one is cut.
     static constexpr qsizetype longestDetail = 160;
 
-    explicit Form1(WindowSet &windows);
+    Form1();
 
     // The line under the fixed text: the server's last reply, or what happened to the
     // connection. Control characters are taken out and a long text is cut.
@@ -20,9 +18,9 @@ public:
 
     void SkinButton1_Click() override;
 
+signals:
+    void dismissed(); // "Baiklah..": back to the send page
+
 protected:
     void runEntrance() override;
-
-private:
-    WindowSet &windows_;
 };

@@ -3,7 +3,7 @@
 #include "ui/entrance_effects.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-#include "wizard/page_controls.h"
+#include "ui/page_controls.h"
 
 SmtpLoginDialog::SmtpLoginDialog() : SkinWindow(QStringLiteral("Login SMTP")) {
     setObjectName(QStringLiteral("SmtpLoginDialog"));

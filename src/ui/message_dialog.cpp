@@ -1,5 +1,6 @@
 #include "message_dialog.h"
 
+#include "page_controls.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -11,16 +12,16 @@ MessageDialog::MessageDialog(const QString &caption, const QString &firstLine,
     : SkinWindow(caption, parent), Image1(new QLabel(this)),
       SkinLabel1(new SkinLabel(firstLine, this)),
       SkinLabel2(secondLine.isNull() ? nullptr : new SkinLabel(secondLine, this)),
-      SkinButton1(new SkinButton(QStringLiteral("Baiklah.."), this)), beep_(beep) {
+      SkinButton1(pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Baiklah.."), this)),
+      beep_(beep) {
     Image1->setObjectName(QStringLiteral("Image1"));
     SkinLabel1->setObjectName(QStringLiteral("SkinLabel1"));
-    SkinButton1->setObjectName(QStringLiteral("SkinButton1"));
 
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconSize));
     Image1->setAccessibleName(QStringLiteral("Peringatan"));
 
-    Image1->setGeometry(twipsRect(240, 240, 720, 720, this));
+    placeAt(Image1, 240, 240, 720, 720);
     SkinLabel1->setWordWrap(true);
     if (SkinLabel2) {
         SkinLabel2->setObjectName(QStringLiteral("SkinLabel2"));

@@ -5,6 +5,13 @@
 #include "skin_form.h"
 
 #include <QWidget>
+#include <functional>
+
+class SkinWindow;
+
+// Where a window that wears the main window's skin finds it: the main window, or none while
+// there is no main window.
+using SkinSource = std::function<const SkinWindow *()>;
 
 class SkinWindow : public QWidget {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "contact_page.h"
 #include "main_window.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
 #include "window_set.h"
 

@@ -4,7 +4,7 @@
 #include "document/contact_section.h"
 #include "document/work_files.h"
 #include "main_window.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "record_choice_page.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"

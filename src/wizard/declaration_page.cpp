@@ -5,7 +5,7 @@
 #include "document/work_files.h"
 #include "information_viewer.h"
 #include "mail/send_page.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "window_set.h"

@@ -2,7 +2,7 @@
 
 #include "document/zone_table.h"
 #include "main_window.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/pictures.h"

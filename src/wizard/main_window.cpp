@@ -6,7 +6,7 @@
 #include "domain_message_box.h"
 #include "extras/about_box.h"
 #include "information_viewer.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"

@@ -2,7 +2,7 @@
 
 #include "mail_exchanger_page.h"
 #include "name_server_page.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "window_set.h"

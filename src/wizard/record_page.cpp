@@ -2,7 +2,7 @@
 
 #include "declaration_page.h"
 #include "document/work_files.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
 #include "ui/twips.h"
 #include "window_set.h"

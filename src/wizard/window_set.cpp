@@ -18,6 +18,7 @@
 #include "main_window.h"
 #include "name_server_message_box.h"
 #include "name_server_page.h"
+#include "navigation.h"
 #include "record_choice_page.h"
 #include "work_file_error_dialog.h"
 
@@ -40,12 +41,16 @@ WindowSet::WindowSet(StartupOptions startup)
       Form7([this] { return new ::Form7(*this); }), Form12([this] { return new ::Form12(*this); }),
       Form13([this] { return new ::Form13(*this); }),
       WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
-      frmMail([this] { return new ::frmMail(*this); }),
-      Form1([this] { return new ::Form1(*this); }),
-      SmtpLoginDialog([] { return new ::SmtpLoginDialog(); }),
-      frmAbout([this] { return new ::frmAbout(*this); }),
-      FormCredits([this] { return new ::FormCredits(*this); }),
-      Form9([this] { return new ::Form9(*this); }), Form14([this] { return new ::Form14(*this); }) {
+      frmMail([this] { return navigation::lead(*this, new ::frmMail()); }),
+      Form1([this] { return navigation::lead(*this, new ::Form1()); }),
+      SmtpLoginDialog([this] { return navigation::lead(*this, new ::SmtpLoginDialog()); }),
+      frmAbout([this] { return navigation::lead(*this, new ::frmAbout(mainWindowSkin())); }),
+      FormCredits([this] { return navigation::lead(*this, new ::FormCredits(mainWindowSkin())); }),
+      Form9([this] { return navigation::lead(*this, new ::Form9()); }),
+      Form14([this] { return navigation::lead(*this, new ::Form14()); }) {}
+
+SkinSource WindowSet::mainWindowSkin() {
+    return [this]() -> const SkinWindow * { return frmMain.loaded() ? frmMain.get() : nullptr; };
 }
 
 WindowSet::~WindowSet() = default;

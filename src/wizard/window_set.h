@@ -2,6 +2,7 @@
 // show, hide and unload rules of the wizard and the end of a run.
 #pragma once
 
+#include "ui/skin_window.h"
 #include "window_slot.h"
 
 #include <QObject>
@@ -66,6 +67,9 @@ public:
 
     // Closes every window and stops the program.
     void End();
+
+    // The main window while it is loaded, for the windows that wear its skin.
+    SkinSource mainWindowSkin();
 
 signals:
     void ended();

@@ -1,7 +1,7 @@
 #include "wizard_page.h"
 
 #include "information_viewer.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "window_set.h"
 
 WizardPage::WizardPage(WindowSet &windows)

@@ -1,7 +1,7 @@
 #include "work_file_error_dialog.h"
 
 #include "document/work_file_error.h"
-#include "page_controls.h"
+#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
 #include "window_set.h"
 

@@ -2,9 +2,9 @@
 // the window design, accessible names from the visible labels, places in twips.
 #pragma once
 
-#include "ui/skin_button.h"
-#include "ui/skin_label.h"
-#include "ui/skin_window.h"
+#include "skin_button.h"
+#include "skin_label.h"
+#include "skin_window.h"
 
 #include <QLineEdit>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "page_controls.h"
 
-#include "ui/twips.h"
+#include "twips.h"
 
 void placeAt(QWidget *control, int left, int top, int width, int height) {
     control->setGeometry(twipsRect(left, top, width, height, control));
