@@ -5,6 +5,7 @@
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
 #include "ui/twips.h"
+#include "veld_version.h"
 #include "wizard/main_window.h"
 #include "wizard/page_controls.h"
 #include "wizard/window_set.h"
@@ -45,7 +46,8 @@ frmAbout::frmAbout(WindowSet &windows)
     sklbDemo = label("sklbDemo", QLatin1String(maker::acronym), headingLeft, 1020, 1380, 375);
     sklbDemo->setFontScale(1.3);
     // The version comes up from below onto the acronym's line, to its right.
-    SkinLabel6 = label("SkinLabel6", QStringLiteral("Versi 1.03"), textLeft, 1020, 1800, 375);
+    SkinLabel6 = label("SkinLabel6", QStringLiteral("Versi ") + QLatin1String(program::version),
+                       textLeft, 1020, 1800, 375);
     SkinLabel6->hide();
 
     SkinLabel2 =

@@ -5,6 +5,7 @@
 #include "ui/maker.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "veld_version.h"
 #include "wizard/main_window.h"
 #include "wizard/page_controls.h"
 #include "wizard/window_set.h"
@@ -143,8 +144,8 @@ FormCredits::FormCredits(WindowSet &windows)
 QString FormCredits::creditsText() {
     const QString name = QLatin1String(maker::acronym);
     const QStringList lines{
-        QStringLiteral("     VELDA v 1.03          ") + QLatin1String(maker::fullName) +
-            QStringLiteral("     "),
+        QStringLiteral("     VELDA v ") + QLatin1String(program::version) +
+            QStringLiteral("          ") + QLatin1String(maker::fullName) + QStringLiteral("     "),
         QString(),
         QString(),
         QStringLiteral("Coordination, design and development of this application:"),

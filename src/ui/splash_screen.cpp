@@ -1,6 +1,7 @@
 #include "splash_screen.h"
 
 #include "maker.h"
+#include "veld_version.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -28,9 +29,12 @@ QStringList SplashScreen::lines() {
     QStringList spaced;
     for (QChar letter : acronym)
         spaced << QString(letter);
-    return {QStringLiteral("VELDA"),          QStringLiteral("REGISTRASI DOMAIN"),
-            spaced.join(QLatin1Char(' ')),    QStringLiteral("Versi 1.03"),
-            QLatin1String(maker::webAddress), QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
+    return {QStringLiteral("VELDA"),
+            QStringLiteral("REGISTRASI DOMAIN"),
+            spaced.join(QLatin1Char(' ')),
+            QStringLiteral("Versi ") + QLatin1String(program::version),
+            QLatin1String(maker::webAddress),
+            QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
 }
 
 void SplashScreen::LoadSplash() {
