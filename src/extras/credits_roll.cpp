@@ -143,6 +143,7 @@ FormCredits::FormCredits(WindowSet &windows)
 
 QString FormCredits::creditsText() {
     const QString name = QLatin1String(maker::acronym);
+    const QString country = QLatin1String(zones::countryName);
     const QStringList lines{
         QStringLiteral("     VELDA v ") + QLatin1String(program::version) +
             QStringLiteral("          ") + QLatin1String(maker::fullName) + QStringLiteral("     "),
@@ -165,8 +166,8 @@ QString FormCredits::creditsText() {
         QString(),
         QString(),
         QStringLiteral("Lunakrafa Software, Marindal office"),
-        QStringLiteral("Pusat Data Negara Velderia"),
-        QStringLiteral("Gilda Penyedia Jaring Velderia"),
+        QStringLiteral("Pusat Data Negara ") + country,
+        QStringLiteral("Gilda Penyedia Jaring ") + country,
         QStringLiteral("as well as to: Putri Anindyaswari, Jaka Mahendrata and all ") + name +
             QStringLiteral(" volunteers"),
         QString(),
@@ -176,7 +177,8 @@ QString FormCredits::creditsText() {
         QString(),
         QString(),
         QStringLiteral("Comments + questions, please mail to: ") + QLatin1String(maker::mailbox) +
-            QStringLiteral(", damar@kavronet.qv, relawan@kavronet.qv"),
+            QStringLiteral(", ") + QLatin1String(maker::authorMailbox) + QStringLiteral(", ") +
+            QLatin1String(maker::volunteersMailbox),
         QString(),
         QLatin1String(maker::webAddress),
     };

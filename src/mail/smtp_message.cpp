@@ -2,6 +2,7 @@
 
 #include "document/code_page.h"
 #include "mail_header.h"
+#include "ui/maker.h"
 #include "veld_version.h"
 
 QByteArray mailDate(const QDateTime &when) {
@@ -22,9 +23,9 @@ QByteArray mailDate(const QDateTime &when) {
 QByteArray headerBlock(const MailFields &mail, const QDateTime &when) {
     return mailboxHeader("From", mail.fromName, mail.fromAddress) + "Date: " + mailDate(when) +
            "\r\n"
-           "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD KAVRO v " +
-           program::version + " --\r\n" + mailboxHeader("To", mail.toName, mail.toAddress) +
-           textHeader("Subject", mail.subject) +
+           "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD " +
+           maker::acronym + " v " + program::version + " --\r\n" +
+           mailboxHeader("To", mail.toName, mail.toAddress) + textHeader("Subject", mail.subject) +
            "MIME-Version: 1.0\r\n"
            "Content-Type: text/plain; charset=windows-1252\r\n"
            "Content-Transfer-Encoding: 8bit\r\n";

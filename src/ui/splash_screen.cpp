@@ -1,5 +1,6 @@
 #include "splash_screen.h"
 
+#include "document/zone_table.h"
 #include "maker.h"
 #include "veld_version.h"
 
@@ -102,7 +103,7 @@ void SplashScreen::paintEvent(QPaintEvent *) {
     ribbonFont.setBold(true);
     ribbonFont.setPointSize(14);
     painter.setFont(ribbonFont);
-    painter.drawText(ribbon.boundingRect(), Qt::AlignCenter, QStringLiteral(".qv"));
+    painter.drawText(ribbon.boundingRect(), Qt::AlignCenter, QLatin1String(zones::topLevelSuffix));
 
     const QStringList text = lines();
     QFont title = font();
