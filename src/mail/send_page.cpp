@@ -186,9 +186,7 @@ void frmMail::SkinButton1_Click() {
 }
 
 void frmMail::SkinButton2_Click() {
-    for (WorkFile file : {WorkFile::Document, WorkFile::Trailer, WorkFile::Subject,
-                          WorkFile::Recipient, WorkFile::SenderAddress, WorkFile::SenderName})
-        removeWorkFile(file);
+    removeAllWorkFiles();
     cutOffSend();
     windows_.End();
 }
