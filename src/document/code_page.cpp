@@ -1,4 +1,5 @@
-// Windows-1252 conversion of the work files' text, from our own table of the 0x80-0x9F row.
+// Windows-1252 conversion, from our own table of the 0x80-0x9F row: the program's one table,
+// for the work files and for the RTF reader's code-page bytes alike.
 #include "code_page.h"
 
 #include <array>
@@ -47,12 +48,13 @@ QByteArray toWindows1252(const QString &text) {
 }
 
 QString fromWindows1252(const QByteArray &bytes) {
-    QString text;
-    text.reserve(bytes.size());
+    // Written in place: the RTF reader decodes whole help topics through here.
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
     for (const char byte : bytes) {
         const auto value = static_cast<unsigned char>(byte);
         const bool inRow = value >= firstRowByte && value < firstRowByte + upperControlRow.size();
-        text.append(QChar(inRow ? upperControlRow[value - firstRowByte] : char16_t(value)));
+        *out++ = QChar(inRow ? upperControlRow[value - firstRowByte] : char16_t(value));
     }
     return text;
 }

@@ -1,4 +1,5 @@
-// Windows-1252 conversion of the work files' text: one byte per character, no byte-order mark.
+// Windows-1252 conversion of the work files' text and of RTF code-page bytes: one byte per
+// character, no byte-order mark.
 #pragma once
 
 #include <QByteArray>

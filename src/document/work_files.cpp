@@ -85,6 +85,8 @@ QString readWorkFileText(WorkFile file) {
     return fromWindows1252(readWorkFile(file));
 }
 
-bool removeWorkFile(WorkFile file) {
-    return QFile::remove(workFileName(file));
+void removeAllWorkFiles() {
+    for (WorkFile file : {WorkFile::Document, WorkFile::Trailer, WorkFile::Subject,
+                          WorkFile::Recipient, WorkFile::SenderAddress, WorkFile::SenderName})
+        QFile::remove(workFileName(file));
 }

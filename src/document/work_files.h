@@ -1,5 +1,5 @@
 // The six work files of the registration document in the current directory: their names
-// and the create, append, read-whole and remove operations on them.
+// the create, append and read-whole operations on one of them, and the removal of all six.
 #pragma once
 
 #include "work_file_error.h"
@@ -24,5 +24,6 @@ void appendWorkFile(WorkFile file, const QByteArray &bytes);
 QByteArray readWorkFile(WorkFile file);
 // The whole content decoded from the work files' code page.
 QString readWorkFileText(WorkFile file);
-// Deletes the file. Returns false when there was nothing to delete or it could not be deleted.
-bool removeWorkFile(WorkFile file);
+// Deletes the six work files, DAT.JOV first and DATM4.JOV last. A file that is missing, or
+// cannot be deleted, is passed over and the others still go.
+void removeAllWorkFiles();

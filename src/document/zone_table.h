@@ -21,6 +21,8 @@ namespace zones {
 inline constexpr const char *registryName = "Registri Domain Velderia";
 inline constexpr const char *topLevelSuffix = ".qv";
 inline constexpr const char *countryCodeLabel = "ccTLD VELDERIA";
+// The country the registry serves, as the credits name its institutions.
+inline constexpr const char *countryName = "Velderia";
 
 inline constexpr std::array<ZoneEntry, 9> table{{
     {".usaha", "RDVUMUM", "daftar-usaha@nic.qv"},

@@ -6,6 +6,7 @@
 #include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
+#include "veld_version.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ frmAbout::frmAbout(SkinSource mainWindow)
     sklbDemo = label("sklbDemo", QLatin1String(maker::acronym), headingLeft, 1020, 1380, 375);
     sklbDemo->setFontScale(1.3);
     // The version comes up from below onto the acronym's line, to its right.
-    SkinLabel6 = label("SkinLabel6", QStringLiteral("Versi 1.03"), textLeft, 1020, 1800, 375);
+    SkinLabel6 = label("SkinLabel6", QStringLiteral("Versi ") + QLatin1String(program::version),
+                       textLeft, 1020, 1800, 375);
     SkinLabel6->hide();
 
     SkinLabel2 =

@@ -6,6 +6,7 @@
 #include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "veld_version.h"
 
 #include <QApplication>
 #include <QHideEvent>
@@ -140,9 +141,10 @@ FormCredits::FormCredits(const SkinSource &mainWindow)
 
 QString FormCredits::creditsText() {
     const QString name = QLatin1String(maker::acronym);
+    const QString country = QLatin1String(zones::countryName);
     const QStringList lines{
-        QStringLiteral("     VELDA v 1.03          ") + QLatin1String(maker::fullName) +
-            QStringLiteral("     "),
+        QStringLiteral("     VELDA v ") + QLatin1String(program::version) +
+            QStringLiteral("          ") + QLatin1String(maker::fullName) + QStringLiteral("     "),
         QString(),
         QString(),
         QStringLiteral("Coordination, design and development of this application:"),
@@ -162,8 +164,8 @@ QString FormCredits::creditsText() {
         QString(),
         QString(),
         QStringLiteral("Lunakrafa Software, Marindal office"),
-        QStringLiteral("Pusat Data Negara Velderia"),
-        QStringLiteral("Gilda Penyedia Jaring Velderia"),
+        QStringLiteral("Pusat Data Negara ") + country,
+        QStringLiteral("Gilda Penyedia Jaring ") + country,
         QStringLiteral("as well as to: Putri Anindyaswari, Jaka Mahendrata and all ") + name +
             QStringLiteral(" volunteers"),
         QString(),
@@ -173,7 +175,8 @@ QString FormCredits::creditsText() {
         QString(),
         QString(),
         QStringLiteral("Comments + questions, please mail to: ") + QLatin1String(maker::mailbox) +
-            QStringLiteral(", damar@kavronet.qv, relawan@kavronet.qv"),
+            QStringLiteral(", ") + QLatin1String(maker::authorMailbox) + QStringLiteral(", ") +
+            QLatin1String(maker::volunteersMailbox),
         QString(),
         QLatin1String(maker::webAddress),
     };

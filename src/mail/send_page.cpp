@@ -182,9 +182,7 @@ void frmMail::SkinButton1_Click() {
 }
 
 void frmMail::SkinButton2_Click() {
-    for (WorkFile file : {WorkFile::Document, WorkFile::Trailer, WorkFile::Subject,
-                          WorkFile::Recipient, WorkFile::SenderAddress, WorkFile::SenderName})
-        removeWorkFile(file);
+    removeAllWorkFiles();
     cutOffSend();
     emit endRequested();
 }

@@ -2,6 +2,8 @@
 
 #include "document/code_page.h"
 #include "mail_header.h"
+#include "ui/maker.h"
+#include "veld_version.h"
 
 QByteArray mailDate(const QDateTime &when) {
     static const char *const days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
@@ -21,7 +23,8 @@ QByteArray mailDate(const QDateTime &when) {
 QByteArray headerBlock(const MailFields &mail, const QDateTime &when) {
     return mailboxHeader("From", mail.fromName, mail.fromAddress) + "Date: " + mailDate(when) +
            "\r\n"
-           "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD KAVRO v 1.03 --\r\n" +
+           "X-Mailer: JOV-MAILER v 1.0 -- Used in VELD " +
+           maker::acronym + " v " + program::version + " --\r\n" +
            mailboxHeader("To", mail.toName, mail.toAddress) + textHeader("Subject", mail.subject) +
            "MIME-Version: 1.0\r\n"
            "Content-Type: text/plain; charset=windows-1252\r\n"

@@ -60,9 +60,9 @@ std::optional<ScriptStatement> parseStatement(const QStringList &tokens) {
     const QString easing = tokens[8].toLower();
     QEasingCurve::Type curve;
     if (easing == QLatin1String("accel"))
-        curve = QEasingCurve::InQuad;
+        curve = accelerating;
     else if (easing == QLatin1String("decel"))
-        curve = QEasingCurve::OutQuad;
+        curve = decelerating;
     else
         return std::nullopt;
 

@@ -38,6 +38,10 @@ struct ScriptMove {
 
 using ScriptStatement = std::variant<ScriptWait, ScriptMove>;
 
+// The curves of the two easing words: "accel" starts slowly, "decel" ends slowly.
+inline constexpr QEasingCurve::Type accelerating = QEasingCurve::InQuad;
+inline constexpr QEasingCurve::Type decelerating = QEasingCurve::OutQuad;
+
 // A whole decimal number written plainly, as geometry texts are; nothing otherwise.
 std::optional<int> decimalNumber(const QString &text);
 

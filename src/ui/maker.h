@@ -13,6 +13,9 @@ inline constexpr const char *webAddress = "www.kavronet.qv";
 inline constexpr const char *mailbox = "velda@kavronet.qv";
 // The person who designed and wrote the program.
 inline constexpr const char *author = "Damar Laksita Wiranggana";
+// The author's own mailbox and the volunteers', beside the maker's in the credits.
+inline constexpr const char *authorMailbox = "damar@kavronet.qv";
+inline constexpr const char *volunteersMailbox = "relawan@kavronet.qv";
 
 // Organisation, building, street, city with postcode.
 inline constexpr std::array<const char *, 4> postalAddress{

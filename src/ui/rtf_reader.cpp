@@ -2,6 +2,8 @@
 // writes text runs and paragraphs into a QTextDocument.
 #include "ui/rtf_reader.h"
 
+#include "document/code_page.h"
+
 #include <QColor>
 #include <QFont>
 #include <QStringDecoder>
@@ -33,24 +35,6 @@ constexpr int windows1252 = 1252;
 // Numeric parameters are clamped to this magnitude while they are read, so no digit string,
 // however long, can overflow.
 constexpr qint64 parameterLimit = std::numeric_limits<int>::max();
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five unassigned bytes keep their
-// value, as Windows itself maps them.
-constexpr char16_t windows1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString fromWindows1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto value = static_cast<uchar>(byte);
-        *out++ =
-            (value >= 0x80 && value < 0xA0) ? QChar(windows1252High[value - 0x80]) : QChar(value);
-    }
-    return text;
-}
 
 // Characters that QTextCursor::insertText would turn into block or frame boundaries, and
 // control characters that have no business in displayed text. Tabs stay.

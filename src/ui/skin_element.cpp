@@ -102,15 +102,20 @@ void SkinElement::setElementLevel(int level) {
 
 void SkinElement::RunScript(const QString &script) {
     lastScript_ = script;
-    auto statements = parseAnimationScript(script);
-    if (!statements)
+    if (auto statements = parseAnimationScript(script))
+        run(std::move(*statements));
+}
+
+void SkinElement::run(std::vector<ScriptStatement> statements) {
+    if (statements.empty())
         return;
     stopScript();
-    statements_ = std::move(*statements);
+    lastStatements_ = statements;
+    statements_ = std::move(statements);
     next_ = 0;
     running_ = true;
-    emit scriptStarted(script);
-    // Start on the next turn of the event loop, so RunScript never waits or moves
+    emit scriptStarted();
+    // Start on the next turn of the event loop, so starting never waits or moves
     // the element itself.
     waitTimer_->start(0);
 }

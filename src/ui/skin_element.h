@@ -44,16 +44,20 @@ public:
     // Starts the script and returns at once; a running script is stopped first.
     // A malformed script is ignored.
     void RunScript(const QString &script);
+    // The same for statements made in code; an empty list is ignored.
+    void run(std::vector<ScriptStatement> statements);
     void stopScript();
     bool isRunning() const { return running_; }
     // The text of the last script handed to RunScript, run or not.
     QString lastScript() const { return lastScript_; }
+    // The statements last started, by RunScript or by run.
+    const std::vector<ScriptStatement> &lastStatements() const { return lastStatements_; }
 
     // Where the control stood when the element was made.
     QRect homeGeometry() const { return home_; }
 
 signals:
-    void scriptStarted(const QString &script);
+    void scriptStarted();
     void scriptFinished();
 
 private:
@@ -66,6 +70,7 @@ private:
     QRect home_;
     int level_ = 255;
     QString lastScript_;
+    std::vector<ScriptStatement> lastStatements_;
     std::vector<ScriptStatement> statements_;
     std::size_t next_ = 0;
     bool running_ = false;

@@ -1,6 +1,8 @@
 #include "splash_screen.h"
 
+#include "document/zone_table.h"
 #include "maker.h"
+#include "veld_version.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -28,9 +30,12 @@ QStringList SplashScreen::lines() {
     QStringList spaced;
     for (QChar letter : acronym)
         spaced << QString(letter);
-    return {QStringLiteral("VELDA"),          QStringLiteral("REGISTRASI DOMAIN"),
-            spaced.join(QLatin1Char(' ')),    QStringLiteral("Versi 1.03"),
-            QLatin1String(maker::webAddress), QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
+    return {QStringLiteral("VELDA"),
+            QStringLiteral("REGISTRASI DOMAIN"),
+            spaced.join(QLatin1Char(' ')),
+            QStringLiteral("Versi ") + QLatin1String(program::version),
+            QLatin1String(maker::webAddress),
+            QStringLiteral("Dibuat oleh tim VELD, dengan Qt")};
 }
 
 void SplashScreen::LoadSplash() {
@@ -98,7 +103,7 @@ void SplashScreen::paintEvent(QPaintEvent *) {
     ribbonFont.setBold(true);
     ribbonFont.setPointSize(14);
     painter.setFont(ribbonFont);
-    painter.drawText(ribbon.boundingRect(), Qt::AlignCenter, QStringLiteral(".qv"));
+    painter.drawText(ribbon.boundingRect(), Qt::AlignCenter, QLatin1String(zones::topLevelSuffix));
 
     const QStringList text = lines();
     QFont title = font();

@@ -7,6 +7,7 @@
 #include "ui/page_controls.h"
 #include "record_choice_page.h"
 #include "ui/entrance_effects.h"
+#include "ui/maker.h"
 #include "ui/twips.h"
 #include "window_set.h"
 #include "work_file_error_dialog.h"
@@ -37,7 +38,7 @@ Form2::Form2(WindowSet &windows) : WizardPage(windows) {
     setObjectName(QStringLiteral("Form2"));
     SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"), QStringLiteral("II. DATA KONTAK"), this);
     placeAt(SkinLabel1, 240, 180, 4920, 450);
-    SkinPanel1 = new SkinPanel(QStringLiteral("KAVRO"), this);
+    SkinPanel1 = new SkinPanel(QLatin1String(maker::acronym), this);
     SkinPanel1->setObjectName(QStringLiteral("SkinPanel1"));
     placeAt(SkinPanel1, 6840, 180, 2400, 450);
 

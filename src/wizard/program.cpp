@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "veld_version.h"
+
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
@@ -20,7 +22,7 @@ QIcon programIcon() {
 
 void setUpProgram() {
     QApplication::setApplicationName(QStringLiteral("VELD"));
-    QApplication::setApplicationVersion(QStringLiteral("1.03"));
+    QApplication::setApplicationVersion(QLatin1String(program::version));
     // Lets desktops match the windows to the installed menu entry, veld.desktop.
     QApplication::setDesktopFileName(QStringLiteral("veld"));
     QApplication::setWindowIcon(programIcon());

@@ -16,7 +16,7 @@ class TestWorkFiles : public QObject {
 private slots:
     void createDiscardsAndAppendAdds();
     void readsTheWholeFileAsBytes();
-    void removeSkipsAMissingFile();
+    void removeAllSkipsMissingFilesAndLeavesOthers();
     void directoryInTheFilesPlaceFails();
     void fullDiskFails();
     void shortWriteIsTakenBack();
@@ -53,12 +53,17 @@ void TestWorkFiles::readsTheWholeFileAsBytes() {
     QCOMPARE(readWorkFile(WorkFile::Recipient), QByteArray());
 }
 
-void TestWorkFiles::removeSkipsAMissingFile() {
+void TestWorkFiles::removeAllSkipsMissingFilesAndLeavesOthers() {
     ScopedWorkDir dir;
-    dir.write("DATM3.JOV", "a@b.qv");
-    QVERIFY(removeWorkFile(WorkFile::SenderAddress));
-    QVERIFY(!dir.exists("DATM3.JOV"));
-    QVERIFY(!removeWorkFile(WorkFile::SenderAddress));
+    // The first, a middle and the last of the six; the others are missing.
+    for (const char *name : {"DAT.JOV", "DATM2.JOV", "DATM4.JOV", "dat1.jov", "DATM5.JOV"})
+        dir.write(name, "x");
+    removeAllWorkFiles();
+    for (const char *name : {"DAT.JOV", "DATM2.JOV", "DATM4.JOV"})
+        QVERIFY2(!dir.exists(name), name);
+    QVERIFY(dir.exists("dat1.jov"));
+    QVERIFY(dir.exists("DATM5.JOV"));
+    removeAllWorkFiles(); // nothing left to delete
 }
 
 void TestWorkFiles::directoryInTheFilesPlaceFails() {

@@ -11,8 +11,11 @@
 #include <QtTest>
 
 namespace {
-QString slideScript(int top) {
-    return QStringLiteral("wait 500; moveto - %1   - -   - -  1000 decel").arg(top);
+// The slide-in back to `top`, as the statements of the script the design writes for it.
+std::vector<ScriptStatement> slideBack(int top) {
+    return parseAnimationScript(
+               QStringLiteral("wait 500; moveto - %1   - -   - -  1000 decel").arg(top))
+        .value();
 }
 } // namespace
 
@@ -148,7 +151,7 @@ void TestAboutBox::activationPlacesEveryElementForItsEntrance() {
         SkinElement *element = button->SkinElement();
         QVERIFY(element);
         QCOMPARE(element->TopValue(), element->homeGeometry().y() - 330);
-        QCOMPARE(element->lastScript(), slideScript(element->homeGeometry().y()));
+        QCOMPARE(element->lastStatements(), slideBack(element->homeGeometry().y()));
     }
     for (SkinLabel *label : about->findChildren<SkinLabel *>())
         QVERIFY2(label->SkinElement(), qPrintable(label->objectName()));

@@ -6,7 +6,7 @@
 class TestAnimationScript : public QObject {
     Q_OBJECT
 private slots:
-    void readsTheScriptsTheEntranceEffectsWrite();
+    void readsSlideAndGrowScripts();
     void dashKeepsEachFieldWhereTheMoveStarts();
     void easingWords_data();
     void easingWords();
@@ -14,7 +14,7 @@ private slots:
     void malformedScriptsAreRefusedWhole();
 };
 
-void TestAnimationScript::readsTheScriptsTheEntranceEffectsWrite() {
+void TestAnimationScript::readsSlideAndGrowScripts() {
     // Slide-in: runs of up to three blanks mean one.
     auto slide =
         parseAnimationScript(QStringLiteral("wait 500; moveto - 20   - -   - -  1000 decel"));
