@@ -42,10 +42,6 @@ void Form1::setDetail(const QString &detail) {
     placeLines();
 }
 
-void Form1::SkinButton1_Click() {
-    emit dismissed();
-}
-
 void Form1::runEntrance() {
     slideIn(SkinButton1, 830);
 }

@@ -16,11 +16,6 @@ public:
     // connection. Control characters are taken out and a long text is cut.
     void setDetail(const QString &detail);
 
-    void SkinButton1_Click() override;
-
-signals:
-    void dismissed(); // "Baiklah..": back to the send page
-
 protected:
     void runEntrance() override;
 };

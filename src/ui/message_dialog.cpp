@@ -65,6 +65,10 @@ void MessageDialog::Form_Activate() {
     runEntrance();
 }
 
+void MessageDialog::SkinButton1_Click() {
+    emit dismissed();
+}
+
 void MessageDialog::takeSkin() {
     SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
 }

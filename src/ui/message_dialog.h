@@ -24,12 +24,14 @@ public:
     SkinButton *const SkinButton1;
 
     void Form_Activate() override;
-    virtual void SkinButton1_Click() = 0;
+    // "Baiklah..": says the dialog is dismissed, for whoever leads back to its page.
+    virtual void SkinButton1_Click();
 
     bool isDialog() const override { return true; }
 
 signals:
     void beepSounded();
+    void dismissed();
 
 protected:
     // Step two of the activation: by default the dialog sets its skin again to the one

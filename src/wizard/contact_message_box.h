@@ -3,14 +3,11 @@
 
 #include "ui/message_dialog.h"
 
-class WindowSet;
-
 class Form3 : public MessageDialog {
     Q_OBJECT
 public:
-    explicit Form3(WindowSet &windows);
-
-    void SkinButton1_Click() override;
+    // Wears the skin of `mainWindow`, not one handed over by its page.
+    explicit Form3(SkinSource mainWindow);
 
 protected:
     // The dialog takes the main window's skin, not one handed over by its page.
@@ -18,5 +15,5 @@ protected:
     void runEntrance() override;
 
 private:
-    WindowSet &windows_;
+    SkinSource mainWindow_;
 };

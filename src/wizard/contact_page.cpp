@@ -1,16 +1,11 @@
 #include "contact_page.h"
 
-#include "contact_message_box.h"
 #include "document/contact_section.h"
 #include "document/work_files.h"
-#include "main_window.h"
-#include "ui/page_controls.h"
-#include "record_choice_page.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "window_set.h"
-#include "work_file_error_dialog.h"
 
 namespace {
 
@@ -34,7 +29,7 @@ constexpr int buttonTop = 4320;
 
 } // namespace
 
-Form2::Form2(WindowSet &windows) : WizardPage(windows) {
+Form2::Form2(SkinSource mainWindow) : mainWindow_(std::move(mainWindow)) {
     setObjectName(QStringLiteral("Form2"));
     SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"), QStringLiteral("II. DATA KONTAK"), this);
     placeAt(SkinLabel1, 240, 180, 4920, 450);
@@ -78,33 +73,27 @@ Form2::Form2(WindowSet &windows) : WizardPage(windows) {
 }
 
 void Form2::Form_Load() {
-    if (windows_.frmMain.loaded())
-        handSkinOver(windows_.frmMain.get(), this);
+    if (const SkinWindow *main = mainWindow_())
+        handSkinOver(main, this);
     applySkinToOwnControls(this);
     slideIn(SkinButton1, -230);
     growIn(SkinButton2, 70, 500, 80);
 }
 
 void Form2::SkinButton1_Click() {
-    const bool complete = requiredFieldsFilled({Texts[0], Texts[8], Texts[16]}, [this] {
-        // The dialog takes the main window's skin itself when it becomes active.
-        windows_.Form3.get()->showOver(this);
-    });
+    const bool complete =
+        requiredFieldsFilled({Texts[0], Texts[8], Texts[16]}, [this] { emit incomplete(); });
     if (!complete)
         return;
 
     ContactFields fields;
     for (std::size_t i = 0; i < fields.size(); ++i)
         fields[i] = Texts[i]->text();
-    if (!writeWorkFilesOrReport(windows_, this, [&] {
-            appendWorkFile(WorkFile::Document, buildContactSections(fields));
-        }))
+    if (!writeOrReport([&] { appendWorkFile(WorkFile::Document, buildContactSections(fields)); }))
         return;
-
-    showInSkin(windows_.Form4.get());
-    hide();
+    emit completed();
 }
 
 void Form2::SkinButton2_Click() {
-    showInformation();
+    emit informationRequested();
 }

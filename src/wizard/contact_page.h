@@ -12,7 +12,8 @@
 class Form2 : public WizardPage {
     Q_OBJECT
 public:
-    explicit Form2(WindowSet &windows);
+    // Takes the skin of `mainWindow` as it loads.
+    explicit Form2(SkinSource mainWindow);
 
     // Runs once, when the window set first makes the page: the main window's skin, the
     // skinned controls and the entrance. Later shows do not replay it.
@@ -29,4 +30,7 @@ public:
     std::array<QLineEdit *, 24> Texts{};
     SkinButton *SkinButton1 = nullptr;
     SkinButton *SkinButton2 = nullptr;
+
+private:
+    SkinSource mainWindow_;
 };

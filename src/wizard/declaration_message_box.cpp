@@ -1,15 +1,12 @@
 #include "declaration_message_box.h"
 
-#include "declaration_page.h"
-#include "extras/gallery_lock.h"
-#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "window_set.h"
 
 #include <QGuiApplication>
 
-Form12::Form12(WindowSet &windows)
+Form12::Form12()
     : MessageDialog(
           QStringLiteral("Aplikasi Terhenti..."),
           QStringLiteral("Maaf.. data Nama dan/atau E-mail Pendaftar belum lengkap."),
@@ -17,8 +14,7 @@ Form12::Form12(WindowSet &windows)
           Beep::BeforeSkin),
       SkinLabel3(pageLabel(QStringLiteral("SkinLabel3"), QStringLiteral("You got it!! :-)"), this)),
       SkinButton2(pageButton(QStringLiteral("SkinButton2"),
-                             QStringLiteral("Let me check your Password .."), this)),
-      windows_(windows) {
+                             QStringLiteral("Let me check your Password .."), this)) {
     setObjectName(QStringLiteral("Form12"));
     // The two stand on a row of their own below "Baiklah..", which the dialog opens up
     // only while they are shown.
@@ -34,16 +30,8 @@ Form12::Form12(WindowSet &windows)
         control->installEventFilter(this);
 }
 
-void Form12::SkinButton1_Click() {
-    windows_.Form12.unload();
-    windows_.Form7.get()->returnFrom(this);
-}
-
 void Form12::SkinButton2_Click() {
-    ::Form9 *lock = windows_.Form9.get();
-    handSkinOver(this, lock);
-    windows_.Form12.unload();
-    lock->showOver(windows_.Form7.get());
+    emit galleryRequested();
 }
 
 // Where keys come as xkb key codes (X11, Wayland), Shift+9 is reported as the key's

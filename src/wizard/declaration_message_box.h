@@ -6,14 +6,11 @@
 
 #include <QKeyEvent>
 
-class WindowSet;
-
 class Form12 : public MessageDialog {
     Q_OBJECT
 public:
-    explicit Form12(WindowSet &windows);
+    Form12();
 
-    void SkinButton1_Click() override;
     void SkinButton2_Click(); // "Let me check your Password .."
 
     // Shift+Ctrl+Alt with the digit key 9 of the main keyboard, as the platform named
@@ -22,6 +19,9 @@ public:
 
     SkinLabel *const SkinLabel3;   // "You got it!! :-)"
     SkinButton *const SkinButton2; // "Let me check your Password .."
+
+signals:
+    void galleryRequested(); // the revealed button: on to the gallery's lock
 
 protected:
     std::vector<Skinnable *> skinnedControls() override;
@@ -38,7 +38,6 @@ private:
     // Shows the two hidden controls for the chord; any other key does nothing here.
     bool revealOnChord(const QKeyEvent &event);
 
-    WindowSet &windows_;
     int compactHeight_ = 0;
     int revealedHeight_ = 0;
 };

@@ -1,15 +1,10 @@
 #include "declaration_page.h"
 
-#include "declaration_message_box.h"
 #include "document/declaration_section.h"
 #include "document/work_files.h"
-#include "information_viewer.h"
-#include "mail/send_page.h"
-#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "window_set.h"
-#include "work_file_error_dialog.h"
 
 #include <cstring>
 
@@ -26,7 +21,7 @@ constexpr int buttonWidth = 1575;
 
 } // namespace
 
-Form7::Form7(WindowSet &windows) : WizardPage(windows) {
+Form7::Form7() {
     setObjectName(QStringLiteral("Form7"));
     SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"),
                            QStringLiteral("V. LEMBAR PERNYATAAN PEMOHON DOMAIN"), this);
@@ -76,25 +71,20 @@ void Form7::Form_Activate() {
 }
 
 void Form7::SkinButton1_Click() {
-    const bool complete = requiredFieldsFilled(
-        {Text1, Text2}, [this] { showOverInSkin(windows_.Form12.get(), this); });
-    if (!complete)
+    if (!requiredFieldsFilled({Text1, Text2}, [this] { emit incomplete(); }))
         return;
 
     // The trailer block is read before anything is written: without it the document
     // cannot be finished, and the page stays as it is.
     const Registrant registrant{Text1->text(), Text2->text()};
-    if (!writeWorkFilesOrReport(windows_, this, [&] {
+    if (!writeOrReport([&] {
             writeDeclarationFiles(
                 buildDeclarationFiles(registrant, readWorkFile(WorkFile::Trailer)));
         }))
         return;
-
-    showInSkin(windows_.frmMail.get());
-    windows_.Form7.unload();
+    emit completed();
 }
 
 void Form7::SkinButton2_Click() {
-    // The viewer takes the main window's skin itself when it becomes active.
-    windows_.Form13.get()->Show();
+    emit informationRequested();
 }

@@ -11,7 +11,7 @@
 class Form7 : public WizardPage {
     Q_OBJECT
 public:
-    explicit Form7(WindowSet &windows);
+    Form7();
 
     void Form_Activate() override;
     void SkinButton1_Click(); // "Selanjutnya.."

@@ -3,18 +3,11 @@
 
 #include "ui/message_dialog.h"
 
-class WindowSet;
-
 class FormMessageBox : public MessageDialog {
     Q_OBJECT
 public:
-    explicit FormMessageBox(WindowSet &windows);
-
-    void SkinButton1_Click() override;
+    FormMessageBox();
 
 protected:
     void runEntrance() override;
-
-private:
-    WindowSet &windows_;
 };

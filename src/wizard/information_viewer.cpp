@@ -1,13 +1,11 @@
 #include "information_viewer.h"
 
 #include "document/zone_table.h"
-#include "main_window.h"
-#include "ui/page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-#include "window_set.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,8 +30,9 @@ QString topicFileName(int number) {
 
 } // namespace
 
-Form13::Form13(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Informasi Registrasi Domain")), windows_(windows) {
+Form13::Form13(SkinSource mainWindow, QString helpFolder)
+    : SkinWindow(QStringLiteral("Informasi Registrasi Domain")), mainWindow_(std::move(mainWindow)),
+      helpFolder_(std::move(helpFolder)) {
     setObjectName(QStringLiteral("Form13"));
 
     // Cells behind the check boxes first, so the boxes stand above them.
@@ -126,8 +125,8 @@ QString Form13::instructionText() {
 }
 
 void Form13::Form_Activate() {
-    if (windows_.frmMain.loaded())
-        handSkinOver(windows_.frmMain.get(), this);
+    if (const SkinWindow *main = mainWindow_())
+        handSkinOver(main, this);
     SkinButton1->ApplySkin(SkinForm1);
     SkinButton2->ApplySkin(SkinForm1);
     for (SkinLabel *label : SkinLabels)
@@ -173,8 +172,7 @@ QString Form13::installedHelpFolder() {
 QString Form13::topicPath(const QString &fileName) const {
     if (QFileInfo::exists(fileName))
         return QDir::current().absoluteFilePath(fileName);
-    const QString folder =
-        windows_.options.helpFolder.isEmpty() ? installedHelpFolder() : windows_.options.helpFolder;
+    const QString folder = helpFolder_.isEmpty() ? installedHelpFolder() : helpFolder_;
     return QDir(folder).absoluteFilePath(fileName);
 }
 

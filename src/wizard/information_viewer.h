@@ -12,12 +12,12 @@
 #include <QPlainTextEdit>
 #include <array>
 
-class WindowSet;
-
 class Form13 : public SkinWindow {
     Q_OBJECT
 public:
-    explicit Form13(WindowSet &windows);
+    // Wears the skin of `mainWindow` each time it comes up; looks for the topics installed
+    // with the program in `helpFolder`, or beside the program when it is empty.
+    Form13(SkinSource mainWindow, QString helpFolder);
 
     void Form_Activate() override;
     // Check box `number` (1 to 6) clicked.
@@ -50,5 +50,6 @@ private:
     void clearChecks();
     void showInstructions();
 
-    WindowSet &windows_;
+    SkinSource mainWindow_;
+    QString helpFolder_;
 };

@@ -3,18 +3,11 @@
 
 #include "ui/message_dialog.h"
 
-class WindowSet;
-
 class Form11 : public MessageDialog {
     Q_OBJECT
 public:
-    explicit Form11(WindowSet &windows);
-
-    void SkinButton1_Click() override;
+    Form11();
 
 protected:
     void runEntrance() override;
-
-private:
-    WindowSet &windows_;
 };

@@ -1,8 +1,5 @@
 #include "mail_exchanger_page.h"
 
-#include "mail_exchanger_message_box.h"
-#include "window_set.h"
-
 namespace {
 constexpr RecordPageDesign mailExchangerDesign{
     RecordType::MailExchanger,
@@ -12,13 +9,4 @@ constexpr RecordPageDesign mailExchangerDesign{
 };
 } // namespace
 
-Form6::Form6(WindowSet &windows)
-    : RecordPage(windows, QStringLiteral("Form6"), mailExchangerDesign) {}
-
-MessageDialog *Form6::incompleteDialog() {
-    return windows_.Form11.get();
-}
-
-void Form6::unloadPage() {
-    windows_.Form6.unload();
-}
+Form6::Form6() : RecordPage(QStringLiteral("Form6"), mailExchangerDesign) {}

@@ -6,9 +6,5 @@
 class Form6 : public RecordPage {
     Q_OBJECT
 public:
-    explicit Form6(WindowSet &windows);
-
-protected:
-    MessageDialog *incompleteDialog() override;
-    void unloadPage() override;
+    Form6();
 };

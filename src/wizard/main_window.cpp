@@ -1,18 +1,13 @@
 #include "main_window.h"
 
-#include "contact_page.h"
 #include "document/domain_section.h"
 #include "document/zone_table.h"
-#include "domain_message_box.h"
-#include "extras/about_box.h"
-#include "information_viewer.h"
-#include "ui/page_controls.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
 #include "ui/maker.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
-#include "window_set.h"
 #include "work_file_error_dialog.h"
 
 #include <QAction>
@@ -35,13 +30,12 @@ Control *named(Control *control, const char *name, const QString &accessible) {
 
 } // namespace
 
-frmMain::frmMain(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Velda")), menuBar(new QMenuBar(this)), windows_(windows),
-      page_(new QWidget(this)) {
+frmMain::frmMain(int splashMilliseconds)
+    : SkinWindow(QStringLiteral("Velda")), menuBar(new QMenuBar(this)), page_(new QWidget(this)) {
     setObjectName(QStringLiteral("frmMain"));
     // The splash is a window of its own, not a child of this one, so that it takes
     // nothing of the main window's activation with it.
-    splash_ = std::make_unique<SplashScreen>(windows_.options.splashMilliseconds);
+    splash_ = std::make_unique<SplashScreen>(splashMilliseconds);
     Splash1 = splash_.get();
     for (std::size_t i = 0; i < skinStorages.size(); ++i)
         skinStorages[i] = std::make_unique<SkinStorage>(QLatin1String(builtinSkins[i].resource));
@@ -261,7 +255,7 @@ void frmMain::ApplySkinToMain(SkinRef skin) {
 void frmMain::SkinButton3_Click() {
     bool complete = true;
     auto incomplete = [this, &complete] {
-        showOverInSkin(windows_.FormMessageBox.get(), this);
+        emit this->incomplete();
         complete = false;
     };
     const QString zone = Combo1->currentText();
@@ -292,25 +286,24 @@ void frmMain::SkinButton3_Click() {
     domain.description = description;
     domain.identity = Text4->text();
     domain.quickContact = Text5->text();
-    if (!writeWorkFilesOrReport(windows_, this,
-                                [&] { writeDomainFiles(buildDomainFiles(domain)); }))
+    if (const std::optional<QString> failure =
+            workFileFailure([&] { writeDomainFiles(buildDomainFiles(domain)); })) {
+        emit workFileFailed(*failure);
         return;
-    windows_.Form2.get()->Show();
-    hide();
+    }
+    emit completed();
 }
 
 void frmMain::SkinButton2_Click() {
-    ::Form13 *viewer = windows_.Form13.get();
-    handSkinOver(this, viewer);
-    viewer->Show();
+    emit informationRequested();
 }
 
 void frmMain::mnAbout_Click() {
-    windows_.frmAbout.get()->showOver(this);
+    emit aboutRequested();
 }
 
 void frmMain::mnExit_Click() {
-    windows_.End();
+    emit endRequested();
 }
 
 void frmMain::mnOpenSkin_Click() {

@@ -16,12 +16,11 @@
 #include <array>
 #include <memory>
 
-class WindowSet;
-
 class frmMain : public SkinWindow {
     Q_OBJECT
 public:
-    explicit frmMain(WindowSet &windows);
+    // The splash stays up this long while the window loads.
+    explicit frmMain(int splashMilliseconds);
     ~frmMain() override;
 
     // Start-up: hide, splash, show, first skin.
@@ -69,6 +68,18 @@ public:
 
     QMenuBar *menuBar = nullptr;
 
+signals:
+    // Next wrote page I's files: on to page II.
+    void completed();
+    // Next found one required entry empty: the page's dialog is to come up (once for every
+    // empty entry).
+    void incomplete();
+    // A work file could not be written: the message is to be shown over the page.
+    void workFileFailed(const QString &message);
+    void informationRequested(); // "Informasi"
+    void aboutRequested();       // "Detail"
+    void endRequested();         // "Dea&ktifasi", or the close control
+
 protected:
     void closeRequested() override { mnExit_Click(); }
 
@@ -77,7 +88,6 @@ private:
     void placeControls();
     void colourStandardControls(const Skin &skin);
 
-    WindowSet &windows_;
     std::unique_ptr<SplashScreen> splash_;
     QWidget *page_ = nullptr; // the area below the menu bar that holds page I
 };

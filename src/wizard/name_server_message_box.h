@@ -3,18 +3,11 @@
 
 #include "ui/message_dialog.h"
 
-class WindowSet;
-
 class Form10 : public MessageDialog {
     Q_OBJECT
 public:
-    explicit Form10(WindowSet &windows);
-
-    void SkinButton1_Click() override;
+    Form10();
 
 protected:
     void runEntrance() override;
-
-private:
-    WindowSet &windows_;
 };

@@ -1,8 +1,5 @@
 #include "name_server_page.h"
 
-#include "name_server_message_box.h"
-#include "window_set.h"
-
 namespace {
 constexpr RecordPageDesign nameServerDesign{
     RecordType::NameServer,
@@ -12,12 +9,4 @@ constexpr RecordPageDesign nameServerDesign{
 };
 } // namespace
 
-Form5::Form5(WindowSet &windows) : RecordPage(windows, QStringLiteral("Form5"), nameServerDesign) {}
-
-MessageDialog *Form5::incompleteDialog() {
-    return windows_.Form10.get();
-}
-
-void Form5::unloadPage() {
-    windows_.Form5.unload();
-}
+Form5::Form5() : RecordPage(QStringLiteral("Form5"), nameServerDesign) {}

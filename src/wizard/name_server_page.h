@@ -6,9 +6,5 @@
 class Form5 : public RecordPage {
     Q_OBJECT
 public:
-    explicit Form5(WindowSet &windows);
-
-protected:
-    MessageDialog *incompleteDialog() override;
-    void unloadPage() override;
+    Form5();
 };

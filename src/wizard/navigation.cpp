@@ -1,18 +1,181 @@
 #include "navigation.h"
 
+#include "contact_message_box.h"
+#include "contact_page.h"
+#include "declaration_message_box.h"
 #include "declaration_page.h"
+#include "domain_message_box.h"
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
 #include "extras/gallery_lock.h"
 #include "extras/gallery_page.h"
+#include "information_viewer.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
+#include "mail_exchanger_message_box.h"
+#include "mail_exchanger_page.h"
 #include "main_window.h"
+#include "name_server_message_box.h"
+#include "name_server_page.h"
+#include "record_choice_page.h"
 #include "ui/page_controls.h"
 #include "window_set.h"
+#include "work_file_error_dialog.h"
 
 namespace navigation {
+
+namespace {
+
+// Hands the page's skin to the window, then shows it.
+void showInSkin(SkinWindow *page, SkinWindow *window) {
+    handSkinOver(page, window);
+    window->Show();
+}
+
+// What every page after page I does alike: a work file that fails is reported over the
+// page; "Informasi" opens the viewer in the page's skin; the close control ends the run.
+void leadPage(WindowSet &windows, WizardPage *page) {
+    QObject::connect(page, &WizardPage::workFileFailed, page,
+                     [&windows, page](const QString &message) {
+                         windows.WorkFileErrorDialog.get()->showFor(page, message);
+                     });
+    QObject::connect(page, &WizardPage::informationRequested, page,
+                     [&windows, page] { showInSkin(page, windows.Form13.get()); });
+    QObject::connect(page, &WizardPage::endRequested, page, [&windows] { windows.End(); });
+}
+
+} // namespace
+
+frmMain *lead(WindowSet &windows, frmMain *page) {
+    QObject::connect(page, &frmMain::incomplete, page,
+                     [&windows, page] { showOverInSkin(windows.FormMessageBox.get(), page); });
+    QObject::connect(page, &frmMain::workFileFailed, page,
+                     [&windows, page](const QString &message) {
+                         windows.WorkFileErrorDialog.get()->showFor(page, message);
+                     });
+    // Page II wears the main window's skin from its load; page I stays, hidden.
+    QObject::connect(page, &frmMain::completed, page, [&windows, page] {
+        windows.Form2.get()->Show();
+        page->hide();
+    });
+    QObject::connect(page, &frmMain::informationRequested, page,
+                     [&windows, page] { showInSkin(page, windows.Form13.get()); });
+    QObject::connect(page, &frmMain::aboutRequested, page,
+                     [&windows, page] { windows.frmAbout.get()->showOver(page); });
+    QObject::connect(page, &frmMain::endRequested, page, [&windows] { windows.End(); });
+    return page;
+}
+
+FormMessageBox *lead(WindowSet &windows, FormMessageBox *dialog) {
+    QObject::connect(dialog, &FormMessageBox::dismissed, dialog, [&windows, dialog] {
+        windows.frmMain.get()->Show();
+        dialog->hide();
+    });
+    return dialog;
+}
+
+Form2 *lead(WindowSet &windows, Form2 *page) {
+    leadPage(windows, page);
+    // The dialog wears the main window's skin, which it takes itself as it comes up.
+    QObject::connect(page, &Form2::incomplete, page,
+                     [&windows, page] { windows.Form3.get()->showOver(page); });
+    QObject::connect(page, &Form2::completed, page, [&windows, page] {
+        showInSkin(page, windows.Form4.get());
+        page->hide();
+    });
+    return page;
+}
+
+Form3 *lead(WindowSet &windows, Form3 *dialog) {
+    QObject::connect(dialog, &Form3::dismissed, dialog, [&windows, dialog] {
+        dialog->hide();
+        windows.Form2.get()->Show();
+    });
+    return dialog;
+}
+
+Form4 *lead(WindowSet &windows, Form4 *page) {
+    leadPage(windows, page);
+    QObject::connect(page, &Form4::nameServersChosen, page, [&windows, page] {
+        showInSkin(page, windows.Form5.get());
+        windows.Form4.unload();
+    });
+    QObject::connect(page, &Form4::mailExchangersChosen, page, [&windows, page] {
+        showInSkin(page, windows.Form6.get());
+        windows.Form4.unload();
+    });
+    return page;
+}
+
+Form5 *lead(WindowSet &windows, Form5 *page) {
+    leadPage(windows, page);
+    QObject::connect(page, &Form5::incomplete, page,
+                     [&windows, page] { showOverInSkin(windows.Form10.get(), page); });
+    QObject::connect(page, &Form5::completed, page, [&windows, page] {
+        showInSkin(page, windows.Form7.get());
+        windows.Form5.unload();
+    });
+    return page;
+}
+
+Form10 *lead(WindowSet &windows, Form10 *dialog) {
+    QObject::connect(dialog, &Form10::dismissed, dialog, [&windows, dialog] {
+        windows.Form5.get()->returnFrom(dialog);
+        windows.Form10.unload();
+    });
+    return dialog;
+}
+
+Form6 *lead(WindowSet &windows, Form6 *page) {
+    leadPage(windows, page);
+    QObject::connect(page, &Form6::incomplete, page,
+                     [&windows, page] { showOverInSkin(windows.Form11.get(), page); });
+    QObject::connect(page, &Form6::completed, page, [&windows, page] {
+        showInSkin(page, windows.Form7.get());
+        windows.Form6.unload();
+    });
+    return page;
+}
+
+Form11 *lead(WindowSet &windows, Form11 *dialog) {
+    QObject::connect(dialog, &Form11::dismissed, dialog, [&windows, dialog] {
+        windows.Form6.get()->returnFrom(dialog);
+        windows.Form11.unload();
+    });
+    return dialog;
+}
+
+Form7 *lead(WindowSet &windows, Form7 *page) {
+    QObject::connect(page, &Form7::workFileFailed, page, [&windows, page](const QString &message) {
+        windows.WorkFileErrorDialog.get()->showFor(page, message);
+    });
+    // The viewer takes the main window's skin itself as it comes up.
+    QObject::connect(page, &Form7::informationRequested, page,
+                     [&windows] { windows.Form13.get()->Show(); });
+    QObject::connect(page, &Form7::endRequested, page, [&windows] { windows.End(); });
+    QObject::connect(page, &Form7::incomplete, page,
+                     [&windows, page] { showOverInSkin(windows.Form12.get(), page); });
+    QObject::connect(page, &Form7::completed, page, [&windows, page] {
+        showInSkin(page, windows.frmMail.get());
+        windows.Form7.unload();
+    });
+    return page;
+}
+
+Form12 *lead(WindowSet &windows, Form12 *dialog) {
+    QObject::connect(dialog, &Form12::dismissed, dialog, [&windows, dialog] {
+        windows.Form12.unload();
+        windows.Form7.get()->returnFrom(dialog);
+    });
+    QObject::connect(dialog, &Form12::galleryRequested, dialog, [&windows, dialog] {
+        ::Form9 *lock = windows.Form9.get();
+        handSkinOver(dialog, lock);
+        windows.Form12.unload();
+        lock->showOver(windows.Form7.get());
+    });
+    return dialog;
+}
 
 frmMail *lead(WindowSet &windows, frmMail *page) {
     QObject::connect(page, &frmMail::endRequested, page, [&windows] { windows.End(); });

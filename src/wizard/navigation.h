@@ -1,10 +1,24 @@
-// Where the exits of the send page, the about box, the credits roll and the gallery lead:
-// each of those windows only says that it is done, and the functions here decide which
-// window comes next, whether the one that is done hides or unloads, and who hands the skin
-// to whom. Each connects a window's signals once, as the window set makes it.
+// Where the exits of every window lead. A window only says that it is done (completed,
+// incomplete, NS or MX chosen, dismissed, about or information requested, end requested);
+// the functions here decide which window comes next, whether the one that is done hides or
+// unloads, and who hands the skin to whom. Each connects a window's signals once, as the
+// window set makes the window, and returns it.
 #pragma once
 
 class WindowSet;
+class frmMain;
+class FormMessageBox;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Form6;
+class Form7;
+class Form10;
+class Form11;
+class Form12;
+class Form13;
+class WorkFileErrorDialog;
 class frmMail;
 class Form1;
 class SmtpLoginDialog;
@@ -15,6 +29,17 @@ class Form14;
 
 namespace navigation {
 
+frmMain *lead(WindowSet &windows, frmMain *page);
+FormMessageBox *lead(WindowSet &windows, FormMessageBox *dialog);
+Form2 *lead(WindowSet &windows, Form2 *page);
+Form3 *lead(WindowSet &windows, Form3 *dialog);
+Form4 *lead(WindowSet &windows, Form4 *page);
+Form5 *lead(WindowSet &windows, Form5 *page);
+Form10 *lead(WindowSet &windows, Form10 *dialog);
+Form6 *lead(WindowSet &windows, Form6 *page);
+Form11 *lead(WindowSet &windows, Form11 *dialog);
+Form7 *lead(WindowSet &windows, Form7 *page);
+Form12 *lead(WindowSet &windows, Form12 *dialog);
 frmMail *lead(WindowSet &windows, frmMail *page);
 Form1 *lead(WindowSet &windows, Form1 *dialog);
 SmtpLoginDialog *lead(WindowSet &windows, SmtpLoginDialog *dialog);

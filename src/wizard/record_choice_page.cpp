@@ -1,13 +1,10 @@
 #include "record_choice_page.h"
 
-#include "mail_exchanger_page.h"
-#include "name_server_page.h"
-#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "window_set.h"
 
-Form4::Form4(WindowSet &windows) : WizardPage(windows) {
+Form4::Form4() {
     setObjectName(QStringLiteral("Form4"));
     SkinLabel2 =
         pageTitle(QStringLiteral("SkinLabel2"), QStringLiteral("III. RESOURCE RECORD"), this);
@@ -65,11 +62,9 @@ void Form4::Form_Activate() {
 }
 
 void Form4::SkinButton1_Click() {
-    showInSkin(windows_.Form5.get());
-    windows_.Form4.unload();
+    emit nameServersChosen();
 }
 
 void Form4::SkinButton2_Click() {
-    showInSkin(windows_.Form6.get());
-    windows_.Form4.unload();
+    emit mailExchangersChosen();
 }

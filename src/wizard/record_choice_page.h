@@ -11,7 +11,7 @@
 class Form4 : public WizardPage {
     Q_OBJECT
 public:
-    explicit Form4(WindowSet &windows);
+    Form4();
 
     void Form_Activate() override;
     void SkinButton1_Click(); // "NS Record"
@@ -30,4 +30,8 @@ public:
     SkinLabel *SkinLabel8 = nullptr; // remark 1
     SkinLabel *SkinLabel3 = nullptr; // remark 2
     SkinLabel *SkinLabel4 = nullptr; // remark 3
+
+signals:
+    void nameServersChosen();
+    void mailExchangersChosen();
 };

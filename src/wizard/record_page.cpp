@@ -1,12 +1,9 @@
 #include "record_page.h"
 
-#include "declaration_page.h"
 #include "document/work_files.h"
-#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/twips.h"
-#include "window_set.h"
-#include "work_file_error_dialog.h"
 
 namespace {
 
@@ -28,9 +25,8 @@ constexpr int buttonWidth = 1575;
 
 } // namespace
 
-RecordPage::RecordPage(WindowSet &windows, const QString &objectName,
-                       const RecordPageDesign &design)
-    : WizardPage(windows), recordType(design.type) {
+RecordPage::RecordPage(const QString &objectName, const RecordPageDesign &design)
+    : recordType(design.type) {
     setObjectName(objectName);
     SkinLabel1 = pageTitle(QStringLiteral("SkinLabel1"), QLatin1String(design.title), this);
     placeAt(SkinLabel1, 240, 180, 6540, 450);
@@ -107,23 +103,18 @@ void RecordPage::Form_Activate() {
 
 void RecordPage::SkinButton1_Click() {
     const std::vector<QLineEdit *> required(Texts.begin(), Texts.begin() + requiredFieldCount);
-    const bool complete =
-        requiredFieldsFilled(required, [this] { showOverInSkin(incompleteDialog(), this); });
-    if (!complete)
+    if (!requiredFieldsFilled(required, [this] { emit incomplete(); }))
         return;
 
     QStringList fields;
     for (QLineEdit *field : Texts)
         fields << field->text();
-    if (!writeWorkFilesOrReport(windows_, this, [&] {
-            appendWorkFile(WorkFile::Document, buildRecordSections(recordType, fields));
-        }))
+    if (!writeOrReport(
+            [&] { appendWorkFile(WorkFile::Document, buildRecordSections(recordType, fields)); }))
         return;
-
-    showInSkin(windows_.Form7.get());
-    unloadPage();
+    emit completed();
 }
 
 void RecordPage::SkinButton2_Click() {
-    showInformation();
+    emit informationRequested();
 }

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "document/record_section.h"
-#include "ui/message_dialog.h"
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
 #include "wizard_page.h"
@@ -38,12 +37,7 @@ public:
     static constexpr int requiredFieldCount = 4;
 
 protected:
-    RecordPage(WindowSet &windows, const QString &objectName, const RecordPageDesign &design);
-
-    // The page's incomplete-data dialog, made if needed.
-    virtual MessageDialog *incompleteDialog() = 0;
-    // Takes this page out of the window set.
-    virtual void unloadPage() = 0;
+    RecordPage(const QString &objectName, const RecordPageDesign &design);
 
 private:
     void makeGroups(const RecordPageDesign &design);

@@ -26,20 +26,25 @@
 
 WindowSet::WindowSet(StartupOptions startup)
     : options(startup), frmMain([this] {
-          auto *window = new ::frmMain(*this);
+          auto *window = navigation::lead(*this, new ::frmMain(options.splashMilliseconds));
           window->Form_Load();
           return window;
       }),
-      FormMessageBox([this] { return new ::FormMessageBox(*this); }), Form2([this] {
-          auto *page = new ::Form2(*this);
+      FormMessageBox([this] { return navigation::lead(*this, new ::FormMessageBox()); }),
+      Form2([this] {
+          auto *page = navigation::lead(*this, new ::Form2(mainWindowSkin()));
           page->Form_Load();
           return page;
       }),
-      Form3([this] { return new ::Form3(*this); }), Form4([this] { return new ::Form4(*this); }),
-      Form5([this] { return new ::Form5(*this); }), Form10([this] { return new ::Form10(*this); }),
-      Form6([this] { return new ::Form6(*this); }), Form11([this] { return new ::Form11(*this); }),
-      Form7([this] { return new ::Form7(*this); }), Form12([this] { return new ::Form12(*this); }),
-      Form13([this] { return new ::Form13(*this); }),
+      Form3([this] { return navigation::lead(*this, new ::Form3(mainWindowSkin())); }),
+      Form4([this] { return navigation::lead(*this, new ::Form4()); }),
+      Form5([this] { return navigation::lead(*this, new ::Form5()); }),
+      Form10([this] { return navigation::lead(*this, new ::Form10()); }),
+      Form6([this] { return navigation::lead(*this, new ::Form6()); }),
+      Form11([this] { return navigation::lead(*this, new ::Form11()); }),
+      Form7([this] { return navigation::lead(*this, new ::Form7()); }),
+      Form12([this] { return navigation::lead(*this, new ::Form12()); }),
+      Form13([this] { return new ::Form13(mainWindowSkin(), options.helpFolder); }),
       WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
       frmMail([this] { return navigation::lead(*this, new ::frmMail()); }),
       Form1([this] { return navigation::lead(*this, new ::Form1()); }),

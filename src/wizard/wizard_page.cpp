@@ -1,14 +1,12 @@
 #include "wizard_page.h"
 
-#include "information_viewer.h"
 #include "ui/page_controls.h"
-#include "window_set.h"
+#include "work_file_error_dialog.h"
 
-WizardPage::WizardPage(WindowSet &windows)
-    : SkinWindow(QStringLiteral("Velda")), windows_(windows) {}
+WizardPage::WizardPage() : SkinWindow(QStringLiteral("Velda")) {}
 
 void WizardPage::closeRequested() {
-    windows_.End();
+    emit endRequested();
 }
 
 void WizardPage::returnFrom(const SkinWindow *leaving) {
@@ -16,11 +14,10 @@ void WizardPage::returnFrom(const SkinWindow *leaving) {
     Show();
 }
 
-void WizardPage::showInSkin(SkinWindow *window) {
-    handSkinOver(this, window);
-    window->Show();
-}
-
-void WizardPage::showInformation() {
-    showInSkin(windows_.Form13.get());
+bool WizardPage::writeOrReport(const std::function<void()> &write) {
+    if (const std::optional<QString> failure = workFileFailure(write)) {
+        emit workFileFailed(*failure);
+        return false;
+    }
+    return true;
 }

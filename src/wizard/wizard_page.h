@@ -5,7 +5,7 @@
 
 #include "ui/skin_window.h"
 
-class WindowSet;
+#include <functional>
 
 class WizardPage : public SkinWindow {
     Q_OBJECT
@@ -14,15 +14,26 @@ public:
     // (its dialog, the gallery), in that window's skin.
     void returnFrom(const SkinWindow *leaving);
 
+signals:
+    // Next found every required field filled and wrote the page's sections: on to the next
+    // window.
+    void completed();
+    // Next found one required field empty: the page's dialog is to come up (once for every
+    // empty field, the same dialog each time).
+    void incomplete();
+    // A work file could not be written or read: the message is to be shown over the page.
+    void workFileFailed(const QString &message);
+    // "Informasi": the information viewer beside the page.
+    void informationRequested();
+    // The page's close control: the run ends.
+    void endRequested();
+
 protected:
-    explicit WizardPage(WindowSet &windows);
+    WizardPage();
 
     void closeRequested() override;
 
-    // Hands this page's skin to the window, then shows it.
-    void showInSkin(SkinWindow *window);
-    // "Informasi": the information viewer beside the page, in the page's skin.
-    void showInformation();
-
-    WindowSet &windows_;
+    // Runs the writes of Next: reports a work file that fails and returns false, or returns
+    // true when everything was written.
+    bool writeOrReport(const std::function<void()> &write);
 };

@@ -1,9 +1,8 @@
 #include "work_file_error_dialog.h"
 
 #include "document/work_file_error.h"
-#include "ui/page_controls.h"
 #include "ui/entrance_effects.h"
-#include "window_set.h"
+#include "ui/page_controls.h"
 
 WorkFileErrorDialog::WorkFileErrorDialog()
     : MessageDialog(QStringLiteral("Kesalahan Berkas Kerja"),
@@ -31,13 +30,11 @@ void WorkFileErrorDialog::runEntrance() {
     slideIn(SkinButton1, -230);
 }
 
-bool writeWorkFilesOrReport(WindowSet &windows, SkinWindow *page,
-                            const std::function<void()> &write) {
+std::optional<QString> workFileFailure(const std::function<void()> &write) {
     try {
         write();
-        return true;
+        return std::nullopt;
     } catch (const WorkFileError &error) {
-        windows.WorkFileErrorDialog.get()->showFor(page, error.message());
-        return false;
+        return error.message();
     }
 }

@@ -6,8 +6,7 @@
 
 #include <QPointer>
 #include <functional>
-
-class WindowSet;
+#include <optional>
 
 class WorkFileErrorDialog : public MessageDialog {
     Q_OBJECT
@@ -26,7 +25,6 @@ private:
     QPointer<SkinWindow> page_;
 };
 
-// Runs the writes of a page's Next. A work file that fails is reported over the page, which
-// stays as it was with every field; true when everything was written.
-bool writeWorkFilesOrReport(WindowSet &windows, SkinWindow *page,
-                            const std::function<void()> &write);
+// Runs the writes of a page's Next: the message that names the work file that failed, or
+// none when everything was written. The page then stays as it was, with every field.
+std::optional<QString> workFileFailure(const std::function<void()> &write);
