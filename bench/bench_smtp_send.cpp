@@ -3,7 +3,7 @@
 #include "bench_table.h"
 #include "mail/send_page.h"
 #include "smtp_test_server.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 #include "work_dir.h"
 
 #include <QApplication>

@@ -4,8 +4,8 @@
 // Usage: bench_startup [rounds, default 5]
 #include "bench_table.h"
 #include "wizard/main_window.h"
-#include "wizard/program.h"
-#include "wizard/window_set.h"
+#include "app/program.h"
+#include "app/window_set.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

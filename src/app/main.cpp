@@ -1,7 +1,7 @@
 // VELD: the domain registration wizard. Starts the window set with the main window.
+#include "app/program.h"
+#include "app/window_set.h"
 #include "wizard/main_window.h"
-#include "wizard/program.h"
-#include "wizard/window_set.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 #include "support/windows.h"
 #include "wizard/main_window.h"
 #include "wizard/quick_start.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QtTest>
 

@@ -8,7 +8,7 @@
 #include "support/work_dir.h"
 #include "ui/skin_storage.h"
 #include "ui/typed_text.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QtTest>
 

@@ -7,7 +7,7 @@
 #include "support/smtp_test_server.h"
 #include "support/windows.h"
 #include "support/work_dir.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -11,7 +11,7 @@
 #include "support/test_certificates.h"
 #include "support/windows.h"
 #include "support/work_dir.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QTcpServer>
 #include <QtTest>

@@ -2,7 +2,7 @@
 // own.
 #pragma once
 
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 inline StartupOptions quickStart(const QString &helpFolder = QString()) {
     StartupOptions options;

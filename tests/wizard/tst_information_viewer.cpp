@@ -5,7 +5,7 @@
 #include "support/work_dir.h"
 #include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QtTest>
 

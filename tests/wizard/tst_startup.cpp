@@ -4,7 +4,7 @@
 #include "support/work_dir.h"
 #include "ui/skin_file.h"
 #include "wizard/main_window.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QDir>
 #include <QtTest>

@@ -5,7 +5,7 @@
 #include "wizard/domain_message_box.h"
 #include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QtTest>
 #include <algorithm>

@@ -10,7 +10,7 @@
 #include "wizard/main_window.h"
 #include "wizard/name_server_page.h"
 #include "wizard/record_choice_page.h"
-#include "wizard/window_set.h"
+#include "app/window_set.h"
 
 #include <QtTest>
 
