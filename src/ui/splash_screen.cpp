@@ -5,7 +5,6 @@
 #include "veld_version.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -46,19 +45,22 @@ void SplashScreen::LoadSplash() {
     emit splashLoaded();
 }
 
-void SplashScreen::ShowSplash() {
+void SplashScreen::ShowSplash(const std::function<void()> &done) {
     if (!loaded_)
         LoadSplash();
     show();
     raise();
     repaint();
     emit splashShown();
-    if (displayMs_ > 0) {
-        QEventLoop wait;
-        QTimer::singleShot(displayMs_, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    hide();
+    const auto close = [this, done] {
+        hide();
+        if (done)
+            done();
+    };
+    if (displayMs_ > 0)
+        QTimer::singleShot(displayMs_, this, close);
+    else
+        close();
 }
 
 void SplashScreen::setVisible(bool visible) {

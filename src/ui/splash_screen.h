@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 class SplashScreen : public QWidget {
     Q_OBJECT
@@ -12,8 +13,10 @@ public:
 
     // First call: prepares the picture and the lines.
     void LoadSplash();
-    // Second call: shows the splash for its time, keeping the event loop running, then closes it.
-    void ShowSplash();
+    // Second call: shows the splash for its time, then closes it and runs `done`. The splash
+    // waits on a timer, so the caller returns at once and the event loop goes on; with no
+    // time at all it closes and runs `done` before it returns.
+    void ShowSplash(const std::function<void()> &done = {});
 
     // Product name on two lines, maker's acronym, version, web address, credit line.
     static QStringList lines();

@@ -200,9 +200,10 @@ void frmMain::buildMenu() {
 void frmMain::Form_Load() {
     hide();
     Splash1->LoadSplash();
-    Splash1->ShowSplash();
-    Show();
-    ApplySkinToMain(skinStorages[0]->StoredSkin());
+    Splash1->ShowSplash([this] {
+        Show();
+        ApplySkinToMain(skinStorages[0]->StoredSkin());
+    });
 }
 
 void frmMain::colourStandardControls(const Skin &skin) {

@@ -23,7 +23,8 @@ public:
     explicit frmMain(int splashMilliseconds);
     ~frmMain() override;
 
-    // Start-up: hide, splash, show, first skin.
+    // Start-up: hide, splash; once the splash has gone, show and the first skin. The window
+    // exists and its load has returned while the splash is up.
     void Form_Load();
     // Makes the skin current, colours and skins page I's controls and replays the entrance.
     void ApplySkinToMain(SkinRef skin);

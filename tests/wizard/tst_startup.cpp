@@ -13,6 +13,7 @@ class TestStartup : public QObject {
     Q_OBJECT
 private slots:
     void loadRunsItsStepsInOrder();
+    void mainWindowExistsWhileTheSplashIsUp();
     void everySkinChangeReplaysTheEntrance();
     void skinFileThatCannotBeUsedChangesNothing();
 };
@@ -38,6 +39,21 @@ void TestStartup::loadRunsItsStepsInOrder() {
                                  "skin WinAqua while shown"}));
     QVERIFY(!page.Splash1->isVisible());
     QCOMPARE(page.SkinForm1->CurrentSkin(), page.skinStorages[0]->StoredSkin());
+}
+
+void TestStartup::mainWindowExistsWhileTheSplashIsUp() {
+    StartupOptions options = quickStart();
+    options.splashMilliseconds = 300;
+    WindowSet windows(options);
+    frmMain *page = windows.frmMain.get();
+    // Made and loaded at once: the splash waits on a timer, not in a loop of its own.
+    QVERIFY(windows.frmMain.loaded());
+    QVERIFY(page->Splash1->isVisible());
+    QVERIFY(!page->isVisible());
+    QVERIFY(!page->SkinForm1->CurrentSkin());
+    QTRY_VERIFY(page->isVisible());
+    QVERIFY(!page->Splash1->isVisible());
+    QCOMPARE(page->SkinForm1->CurrentSkin(), page->skinStorages[0]->StoredSkin());
 }
 
 void TestStartup::everySkinChangeReplaysTheEntrance() {
