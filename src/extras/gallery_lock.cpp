@@ -32,7 +32,7 @@ Form9::Form9()
 }
 
 void Form9::Form_Activate() {
-    SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    SkinForm1->reapplySkin();
     applySkinToOwnControls(this);
     SkinButton1->setButtonEnabled(false);
 }

@@ -135,7 +135,7 @@ QString Form14::secondCaption(int row) {
 }
 
 void Form14::Form_Activate() {
-    SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    SkinForm1->reapplySkin();
     applySkinToOwnControls(this);
     slideIn(SkinButton1, -230);
     slideIn(SkinButton2, -230);

@@ -70,7 +70,7 @@ void MessageDialog::SkinButton1_Click() {
 }
 
 void MessageDialog::takeSkin() {
-    SkinForm1->setCurrentSkin(SkinForm1->CurrentSkin());
+    SkinForm1->reapplySkin();
 }
 
 std::vector<Skinnable *> MessageDialog::skinnedControls() {

@@ -16,6 +16,9 @@ public:
     SkinRef CurrentSkin() const { return skin_; }
     // Takes the skin by reference and redraws the window and its controls in it.
     void setCurrentSkin(SkinRef skin);
+    // Draws the window and its controls again in the skin it holds, as a hand-over of that
+    // same skin would.
+    void reapplySkin() { setCurrentSkin(skin_); }
 
     // The window's level, 0 (transparent) to 255 (opaque); combined with the skin's own opacity.
     int SkinFormLevel() const { return level_; }
