@@ -74,7 +74,7 @@ void TestInstalledProgram::iconsHaveTheSizeOfTheirFolder() {
 }
 
 void TestInstalledProgram::menuEntryNamesTheInstalledProgramAndIcon() {
-    QFile entry(installed(QStringLiteral("share/applications/veld.desktop")));
+    QFile entry(installed(QStringLiteral("share/applications/qv.kavronet.veld.desktop")));
     QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
     QVERIFY(lines.contains(QStringLiteral("Exec=veld")));
