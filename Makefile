@@ -1,12 +1,13 @@
-# VELD: `make run` builds and starts the wizard, `make test` builds and runs every test.
-# Both install whatever Debian packages are missing first.
+# VELD: `make run` builds and starts the wizard, `make test` builds and runs every test,
+# `make package` builds the Debian package.
+# All three install whatever Debian packages are missing first.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench sanitize fuzz clean
+.PHONY: all deps configure build run test package bench sanitize fuzz clean
 
 all: build
 
@@ -25,6 +26,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package, $(BUILD_DIR)/veld_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 # Every benchmark, printed as one table of ratios measured side by side.
 bench: build

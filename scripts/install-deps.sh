@@ -9,6 +9,7 @@ packages=(
   libssl3 ca-certificates openssl
   python3-aiosmtpd
   desktop-file-utils
+  dpkg-dev file lintian appstream man-db
   clang libclang-rt-14-dev
 )
 

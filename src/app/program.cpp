@@ -23,8 +23,8 @@ QIcon programIcon() {
 void setUpProgram() {
     QApplication::setApplicationName(QStringLiteral("VELD"));
     QApplication::setApplicationVersion(QLatin1String(program::version));
-    // Lets desktops match the windows to the installed menu entry, veld.desktop.
-    QApplication::setDesktopFileName(QStringLiteral("veld"));
+    // Lets desktops match the windows to the installed menu entry, qv.kavronet.veld.desktop.
+    QApplication::setDesktopFileName(QStringLiteral("qv.kavronet.veld"));
     QApplication::setWindowIcon(programIcon());
     // The run ends through the wizard's own commands, never because a window was hidden.
     QApplication::setQuitOnLastWindowClosed(false);

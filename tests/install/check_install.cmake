@@ -12,7 +12,7 @@ endif()
 
 # Hints count as failures too: a menu entry should pass without remarks.
 find_program(desktop_file_validate desktop-file-validate REQUIRED)
-execute_process(COMMAND ${desktop_file_validate} ${prefix}/share/applications/veld.desktop
+execute_process(COMMAND ${desktop_file_validate} ${prefix}/share/applications/qv.kavronet.veld.desktop
     RESULT_VARIABLE failed OUTPUT_VARIABLE remarks ERROR_VARIABLE remarks)
 if(failed OR remarks)
     message(FATAL_ERROR "desktop-file-validate: ${remarks}")

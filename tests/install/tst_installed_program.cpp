@@ -16,7 +16,7 @@ class TestInstalledProgram : public QObject {
     Q_OBJECT
 private slots:
     void helpTopicsAreFoundBesideTheProgramFromAnyFolder();
-    void programStartsInAnotherFolderAndWritesNothing();
+    void programStartsInAnotherFolderAndWritesNoWorkFile();
     void iconsHaveTheSizeOfTheirFolder();
     void menuEntryNamesTheInstalledProgramAndIcon();
 
@@ -47,17 +47,19 @@ void TestInstalledProgram::helpTopicsAreFoundBesideTheProgramFromAnyFolder() {
     }
 }
 
-void TestInstalledProgram::programStartsInAnotherFolderAndWritesNothing() {
+void TestInstalledProgram::programStartsInAnotherFolderAndWritesNoWorkFile() {
     ScopedWorkDir elsewhere;
     QProcess program;
     program.setWorkingDirectory(elsewhere.path());
     program.start(installed(QStringLiteral("bin/veld")), {});
     QVERIFY(program.waitForStarted());
-    // It keeps running (waiting for the applicant) rather than failing at start-up.
+    // It keeps running (waiting for the applicant) rather than failing at start-up, and has
+    // laid its claim on the folder but written no work file.
     QVERIFY2(!program.waitForFinished(3000), program.readAllStandardError().constData());
+    const QStringList files = QDir(elsewhere.path()).entryList(QDir::Files | QDir::Hidden);
     program.kill();
     program.waitForFinished();
-    QVERIFY(QDir(elsewhere.path()).isEmpty());
+    QCOMPARE(files, QStringList{QStringLiteral("DAT.LCK")});
 }
 
 void TestInstalledProgram::iconsHaveTheSizeOfTheirFolder() {
@@ -72,7 +74,7 @@ void TestInstalledProgram::iconsHaveTheSizeOfTheirFolder() {
 }
 
 void TestInstalledProgram::menuEntryNamesTheInstalledProgramAndIcon() {
-    QFile entry(installed(QStringLiteral("share/applications/veld.desktop")));
+    QFile entry(installed(QStringLiteral("share/applications/qv.kavronet.veld.desktop")));
     QVERIFY(entry.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(entry.readAll()).split('\n');
     QVERIFY(lines.contains(QStringLiteral("Exec=veld")));
