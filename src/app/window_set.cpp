@@ -31,11 +31,7 @@ WindowSet::WindowSet(StartupOptions startup)
           return window;
       }),
       FormMessageBox([this] { return navigation::lead(*this, new ::FormMessageBox()); }),
-      Form2([this] {
-          auto *page = navigation::lead(*this, new ::Form2(mainWindowSkin()));
-          page->Form_Load();
-          return page;
-      }),
+      Form2([this] { return navigation::lead(*this, new ::Form2(mainWindowSkin())); }),
       Form3([this] { return navigation::lead(*this, new ::Form3(mainWindowSkin())); }),
       Form4([this] { return navigation::lead(*this, new ::Form4()); }),
       Form5([this] { return navigation::lead(*this, new ::Form5()); }),

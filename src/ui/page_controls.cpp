@@ -27,10 +27,7 @@ SkinButton *pageButton(const QString &name, const QString &caption, QWidget *par
 }
 
 QLineEdit *pageField(const QString &name, const QString &accessibleName, QWidget *parent) {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setAccessibleName(accessibleName);
-    return field;
+    return pageControl(new QLineEdit(parent), name, accessibleName);
 }
 
 void handSkinOver(const SkinWindow *from, SkinWindow *to) {
@@ -48,14 +45,21 @@ void applySkinToOwnControls(SkinWindow *window) {
             control->ApplySkin(window->SkinForm1);
 }
 
-bool requiredFieldsFilled(const std::vector<QLineEdit *> &fields,
-                          const std::function<void()> &raiseDialog) {
+bool requiredValuesFilled(const QStringList &values, const std::function<void()> &raiseDialog) {
     bool filled = true;
-    for (QLineEdit *field : fields) {
-        if (field->text().isEmpty()) {
+    for (const QString &value : values) {
+        if (value.isEmpty()) {
             raiseDialog();
             filled = false;
         }
     }
     return filled;
+}
+
+bool requiredFieldsFilled(const std::vector<QLineEdit *> &fields,
+                          const std::function<void()> &raiseDialog) {
+    QStringList texts;
+    for (const QLineEdit *field : fields)
+        texts << field->text();
+    return requiredValuesFilled(texts, raiseDialog);
 }

@@ -20,6 +20,13 @@ SkinLabel *pageTitle(const QString &name, const QString &caption, QWidget *paren
 SkinButton *pageButton(const QString &name, const QString &caption, QWidget *parent);
 // A single-line field; `accessibleName` is the label (or labels) it stands under or beside.
 QLineEdit *pageField(const QString &name, const QString &accessibleName, QWidget *parent);
+// Any other entry control, named the same way.
+template <class Control>
+Control *pageControl(Control *control, const QString &name, const QString &accessibleName) {
+    control->setObjectName(name);
+    control->setAccessibleName(accessibleName);
+    return control;
+}
 
 // Skin hand-over: the target window takes the current skin of the source window.
 void handSkinOver(const SkinWindow *from, SkinWindow *to);
@@ -30,7 +37,9 @@ void showOverInSkin(SkinWindow *dialog, SkinWindow *owner);
 // window itself, in the order they were made (a dialog parented to the window keeps its own).
 void applySkinToOwnControls(SkinWindow *window);
 
-// The checks of a page's Next, in order and each one always: every field that is exactly
+// The checks of a page's Next, in order and each one always: every value that is exactly
 // empty raises the page's dialog (blanks count as content). True when none was empty.
+bool requiredValuesFilled(const QStringList &values, const std::function<void()> &raiseDialog);
+// The same for the texts of these fields.
 bool requiredFieldsFilled(const std::vector<QLineEdit *> &fields,
                           const std::function<void()> &raiseDialog);

@@ -70,6 +70,7 @@ Form2::Form2(SkinSource mainWindow) : mainWindow_(std::move(mainWindow)) {
     connect(SkinButton2, &SkinButton::clicked, this, &Form2::SkinButton2_Click);
 
     setFixedSize(twipsRect(0, 0, 9480, 4980, this).size());
+    Form_Load();
 }
 
 void Form2::Form_Load() {

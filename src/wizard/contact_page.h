@@ -15,8 +15,8 @@ public:
     // Takes the skin of `mainWindow` as it loads.
     explicit Form2(SkinSource mainWindow);
 
-    // Runs once, when the window set first makes the page: the main window's skin, the
-    // skinned controls and the entrance. Later shows do not replay it.
+    // Runs once, as the page is made: the main window's skin, the skinned controls and the
+    // entrance. Later shows do not replay it.
     void Form_Load();
 
     void SkinButton1_Click(); // "Selanjutnya..."

@@ -21,13 +21,6 @@ constexpr int rowHeight = 285;
 constexpr int pageWidth = 8760;
 constexpr int pageHeight = 4320;
 
-template <class Control>
-Control *named(Control *control, const char *name, const QString &accessible) {
-    control->setObjectName(QLatin1String(name));
-    control->setAccessibleName(accessible);
-    return control;
-}
-
 } // namespace
 
 frmMain::frmMain(int splashMilliseconds)
@@ -51,23 +44,26 @@ frmMain::frmMain(int splashMilliseconds)
     SkinLabel6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Entry controls, made top to bottom so that Tab walks them in the page's order.
-    Option1 = named(new QRadioButton(QStringLiteral("BARU"), p), "Option1", QStringLiteral("BARU"));
-    Option2 = named(new QRadioButton(QStringLiteral("UBAH"), p), "Option2", QStringLiteral("UBAH"));
-    Option3 =
-        named(new QRadioButton(QStringLiteral("HAPUS"), p), "Option3", QStringLiteral("HAPUS"));
-    Text1 = named(new QLineEdit(p), "Text1", SkinLabel4->text());
-    Combo1 = named(new QComboBox(p), "Combo1", SkinLabel4->text() + QStringLiteral(" (zona)"));
+    Option1 = pageControl(new QRadioButton(QStringLiteral("BARU"), p), QStringLiteral("Option1"),
+                          QStringLiteral("BARU"));
+    Option2 = pageControl(new QRadioButton(QStringLiteral("UBAH"), p), QStringLiteral("Option2"),
+                          QStringLiteral("UBAH"));
+    Option3 = pageControl(new QRadioButton(QStringLiteral("HAPUS"), p), QStringLiteral("Option3"),
+                          QStringLiteral("HAPUS"));
+    Text1 = pageField(QStringLiteral("Text1"), SkinLabel4->text(), p);
+    Combo1 = pageControl(new QComboBox(p), QStringLiteral("Combo1"),
+                         SkinLabel4->text() + QStringLiteral(" (zona)"));
     Combo1->setEditable(true);
     Combo1->lineEdit()->setAccessibleName(Combo1->accessibleName());
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->addItems(zones::entryTexts());
     Combo1->setEditText(QStringLiteral("domain"));
     SkinLabel15 = pageLabel(QStringLiteral("SkinLabel15"), QLatin1String(zones::topLevelSuffix), p);
-    Text2 = named(new QLineEdit(p), "Text2", SkinLabel5->text());
-    Text3 = named(new QPlainTextEdit(p), "Text3", SkinLabel6->text());
+    Text2 = pageField(QStringLiteral("Text2"), SkinLabel5->text(), p);
+    Text3 = pageControl(new QPlainTextEdit(p), QStringLiteral("Text3"), SkinLabel6->text());
     Text3->setTabChangesFocus(true);
-    Text4 = named(new QLineEdit(p), "Text4", SkinLabel7->text());
-    Text5 = named(new QLineEdit(p), "Text5", SkinLabel8->text());
+    Text4 = pageField(QStringLiteral("Text4"), SkinLabel7->text(), p);
+    Text5 = pageField(QStringLiteral("Text5"), SkinLabel8->text(), p);
 
     for (std::size_t i = 0; i < decorations.size(); ++i) {
         decorations[i] = pageLabel(QStringLiteral("SkinLabel%1").arg(9 + i), QString(), p);
@@ -83,10 +79,8 @@ frmMain::frmMain(int splashMilliseconds)
     for (SkinLabel *line : {SkinLabel19, SkinLabel20, SkinLabel21})
         line->setAlignment(Qt::AlignCenter);
 
-    SkinButton2 = named(new SkinButton(QStringLiteral("Informasi"), p), "SkinButton2",
-                        QStringLiteral("Informasi"));
-    SkinButton3 = named(new SkinButton(QStringLiteral("Selanjutnya.."), p), "SkinButton3",
-                        QStringLiteral("Selanjutnya.."));
+    SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Informasi"), p);
+    SkinButton3 = pageButton(QStringLiteral("SkinButton3"), QStringLiteral("Selanjutnya.."), p);
     connect(SkinButton3, &SkinButton::clicked, this, &frmMain::SkinButton3_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMain::SkinButton2_Click);
 
@@ -254,26 +248,13 @@ void frmMain::ApplySkinToMain(SkinRef skin) {
 }
 
 void frmMain::SkinButton3_Click() {
-    bool complete = true;
-    auto incomplete = [this, &complete] {
-        emit this->incomplete();
-        complete = false;
-    };
     const QString zone = Combo1->currentText();
-    if (zone == QLatin1String("domain") || zone.isEmpty())
-        incomplete();
-    if (Text1->text().isEmpty())
-        incomplete();
-    if (Text2->text().isEmpty())
-        incomplete();
     const QString description = typedText(Text3);
-    if (description.isEmpty())
-        incomplete();
-    if (Text4->text().isEmpty())
-        incomplete();
-    if (Text5->text().isEmpty())
-        incomplete();
-    if (!complete)
+    // The zone box's own first text, "domain", counts as no zone chosen.
+    const QString chosenZone = zone == QLatin1String("domain") ? QString() : zone;
+    if (!requiredValuesFilled(
+            {chosenZone, Text1->text(), Text2->text(), description, Text4->text(), Text5->text()},
+            [this] { emit incomplete(); }))
         return;
 
     DomainInformation domain;
