@@ -1,6 +1,6 @@
 // VELD: the domain registration wizard, run in the folder it is started in.
-#include "app/program_run.h"
 #include "app/program.h"
+#include "app/program_run.h"
 
 #include <QApplication>
 

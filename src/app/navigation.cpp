@@ -9,16 +9,13 @@
 #include "mail/smtp_login_dialog.h"
 #include "ui/page_controls.h"
 #include "window_set.h"
-#include "wizard/contact_message_box.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_message_box.h"
 #include "wizard/declaration_page.h"
-#include "wizard/domain_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/information_viewer.h"
-#include "wizard/mail_exchanger_message_box.h"
 #include "wizard/mail_exchanger_page.h"
 #include "wizard/main_window.h"
-#include "wizard/name_server_message_box.h"
 #include "wizard/name_server_page.h"
 #include "wizard/record_choice_page.h"
 #include "wizard/work_file_error_dialog.h"
@@ -67,8 +64,8 @@ frmMain *lead(WindowSet &windows, frmMain *page) {
     return page;
 }
 
-FormMessageBox *lead(WindowSet &windows, FormMessageBox *dialog) {
-    QObject::connect(dialog, &FormMessageBox::dismissed, dialog, [&windows, dialog] {
+IncompleteDataDialog *leadBackToPageOne(WindowSet &windows, IncompleteDataDialog *dialog) {
+    QObject::connect(dialog, &IncompleteDataDialog::dismissed, dialog, [&windows, dialog] {
         windows.frmMain.get()->Show();
         dialog->hide();
     });
@@ -87,8 +84,8 @@ Form2 *lead(WindowSet &windows, Form2 *page) {
     return page;
 }
 
-Form3 *lead(WindowSet &windows, Form3 *dialog) {
-    QObject::connect(dialog, &Form3::dismissed, dialog, [&windows, dialog] {
+IncompleteDataDialog *leadBackToContacts(WindowSet &windows, IncompleteDataDialog *dialog) {
+    QObject::connect(dialog, &IncompleteDataDialog::dismissed, dialog, [&windows, dialog] {
         dialog->hide();
         windows.Form2.get()->Show();
     });
@@ -119,8 +116,8 @@ Form5 *lead(WindowSet &windows, Form5 *page) {
     return page;
 }
 
-Form10 *lead(WindowSet &windows, Form10 *dialog) {
-    QObject::connect(dialog, &Form10::dismissed, dialog, [&windows, dialog] {
+IncompleteDataDialog *leadBackToNameServers(WindowSet &windows, IncompleteDataDialog *dialog) {
+    QObject::connect(dialog, &IncompleteDataDialog::dismissed, dialog, [&windows, dialog] {
         windows.Form5.get()->returnFrom(dialog);
         windows.Form10.unload();
     });
@@ -138,8 +135,8 @@ Form6 *lead(WindowSet &windows, Form6 *page) {
     return page;
 }
 
-Form11 *lead(WindowSet &windows, Form11 *dialog) {
-    QObject::connect(dialog, &Form11::dismissed, dialog, [&windows, dialog] {
+IncompleteDataDialog *leadBackToMailExchangers(WindowSet &windows, IncompleteDataDialog *dialog) {
+    QObject::connect(dialog, &IncompleteDataDialog::dismissed, dialog, [&windows, dialog] {
         windows.Form6.get()->returnFrom(dialog);
         windows.Form11.unload();
     });

@@ -7,16 +7,13 @@
 
 class WindowSet;
 class frmMain;
-class FormMessageBox;
 class Form2;
-class Form3;
 class Form4;
 class Form5;
 class Form6;
 class Form7;
-class Form10;
-class Form11;
 class Form12;
+class IncompleteDataDialog;
 class Form13;
 class WorkFileErrorDialog;
 class frmMail;
@@ -30,14 +27,10 @@ class Form14;
 namespace navigation {
 
 frmMain *lead(WindowSet &windows, frmMain *page);
-FormMessageBox *lead(WindowSet &windows, FormMessageBox *dialog);
 Form2 *lead(WindowSet &windows, Form2 *page);
-Form3 *lead(WindowSet &windows, Form3 *dialog);
 Form4 *lead(WindowSet &windows, Form4 *page);
 Form5 *lead(WindowSet &windows, Form5 *page);
-Form10 *lead(WindowSet &windows, Form10 *dialog);
 Form6 *lead(WindowSet &windows, Form6 *page);
-Form11 *lead(WindowSet &windows, Form11 *dialog);
 Form7 *lead(WindowSet &windows, Form7 *page);
 Form12 *lead(WindowSet &windows, Form12 *dialog);
 frmMail *lead(WindowSet &windows, frmMail *page);
@@ -47,5 +40,12 @@ frmAbout *lead(WindowSet &windows, frmAbout *about);
 FormCredits *lead(WindowSet &windows, FormCredits *credits);
 Form9 *lead(WindowSet &windows, Form9 *lock);
 Form14 *lead(WindowSet &windows, Form14 *gallery);
+
+// The incomplete-data dialogs are one window class; each leads back to its own page:
+// FormMessageBox to page I, Form3 to page II, Form10 and Form11 to the record pages.
+IncompleteDataDialog *leadBackToPageOne(WindowSet &windows, IncompleteDataDialog *dialog);
+IncompleteDataDialog *leadBackToContacts(WindowSet &windows, IncompleteDataDialog *dialog);
+IncompleteDataDialog *leadBackToNameServers(WindowSet &windows, IncompleteDataDialog *dialog);
+IncompleteDataDialog *leadBackToMailExchangers(WindowSet &windows, IncompleteDataDialog *dialog);
 
 } // namespace navigation

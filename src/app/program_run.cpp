@@ -13,8 +13,9 @@ namespace {
 Q_LOGGING_CATEGORY(lcApp, "veld.app")
 
 int refuse(const FolderClaim &claim) {
-    qCWarning(lcApp, "VELD already runs in this folder (process %lld holds %s); this one ends "
-                     "without touching it",
+    qCWarning(lcApp,
+              "VELD already runs in this folder (process %lld holds %s); this one ends "
+              "without touching it",
               claim.holder(), qUtf8Printable(claim.lockFilePath()));
     FolderInUseDialog dialog;
     QObject::connect(&dialog, &FolderInUseDialog::dismissed, qApp, &QCoreApplication::quit,

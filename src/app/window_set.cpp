@@ -8,16 +8,13 @@
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
 #include "navigation.h"
-#include "wizard/contact_message_box.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_message_box.h"
 #include "wizard/declaration_page.h"
-#include "wizard/domain_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/information_viewer.h"
-#include "wizard/mail_exchanger_message_box.h"
 #include "wizard/mail_exchanger_page.h"
 #include "wizard/main_window.h"
-#include "wizard/name_server_message_box.h"
 #include "wizard/name_server_page.h"
 #include "wizard/record_choice_page.h"
 #include "wizard/work_file_error_dialog.h"
@@ -30,14 +27,24 @@ WindowSet::WindowSet(StartupOptions startup)
           window->Form_Load();
           return window;
       }),
-      FormMessageBox([this] { return navigation::lead(*this, new ::FormMessageBox()); }),
+      FormMessageBox([this] {
+          return navigation::leadBackToPageOne(
+              *this, new IncompleteDataDialog(IncompleteDataDialog::domain));
+      }),
       Form2([this] { return navigation::lead(*this, new ::Form2(mainWindowSkin())); }),
-      Form3([this] { return navigation::lead(*this, new ::Form3(mainWindowSkin())); }),
+      Form3([this] {
+          return navigation::leadBackToContacts(
+              *this, new IncompleteDataDialog(IncompleteDataDialog::contacts, mainWindowSkin()));
+      }),
       Form4([this] { return navigation::lead(*this, new ::Form4()); }),
-      Form5([this] { return navigation::lead(*this, new ::Form5()); }),
-      Form10([this] { return navigation::lead(*this, new ::Form10()); }),
-      Form6([this] { return navigation::lead(*this, new ::Form6()); }),
-      Form11([this] { return navigation::lead(*this, new ::Form11()); }),
+      Form5([this] { return navigation::lead(*this, new ::Form5()); }), Form10([this] {
+          return navigation::leadBackToNameServers(
+              *this, new IncompleteDataDialog(IncompleteDataDialog::nameServers));
+      }),
+      Form6([this] { return navigation::lead(*this, new ::Form6()); }), Form11([this] {
+          return navigation::leadBackToMailExchangers(
+              *this, new IncompleteDataDialog(IncompleteDataDialog::mailExchangers));
+      }),
       Form7([this] { return navigation::lead(*this, new ::Form7()); }),
       Form12([this] { return navigation::lead(*this, new ::Form12()); }),
       Form13([this] { return new ::Form13(mainWindowSkin(), options.helpFolder); }),

@@ -9,16 +9,13 @@
 #include <QString>
 
 class frmMain;
-class FormMessageBox;
 class Form2;
-class Form3;
 class Form4;
 class Form5;
 class Form6;
 class Form7;
-class Form10;
-class Form11;
 class Form12;
+class IncompleteDataDialog;
 class Form13;
 class WorkFileErrorDialog;
 class frmMail;
@@ -45,14 +42,14 @@ public:
     const StartupOptions options;
 
     WindowSlot<::frmMain> frmMain;
-    WindowSlot<::FormMessageBox> FormMessageBox;
+    WindowSlot<IncompleteDataDialog> FormMessageBox;
     WindowSlot<::Form2> Form2;
-    WindowSlot<::Form3> Form3;
+    WindowSlot<IncompleteDataDialog> Form3;
     WindowSlot<::Form4> Form4;
     WindowSlot<::Form5> Form5;
-    WindowSlot<::Form10> Form10;
+    WindowSlot<IncompleteDataDialog> Form10;
     WindowSlot<::Form6> Form6;
-    WindowSlot<::Form11> Form11;
+    WindowSlot<IncompleteDataDialog> Form11;
     WindowSlot<::Form7> Form7;
     WindowSlot<::Form12> Form12;
     WindowSlot<::Form13> Form13;

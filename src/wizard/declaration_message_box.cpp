@@ -7,15 +7,10 @@
 #include <QGuiApplication>
 
 Form12::Form12()
-    : MessageDialog(
-          QStringLiteral("Aplikasi Terhenti..."),
-          QStringLiteral("Maaf.. data Nama dan/atau E-mail Pendaftar belum lengkap."),
-          QStringLiteral(" Mohon cantumkan nama anda     serta alamat e-mail yang valid."),
-          Beep::BeforeSkin),
+    : IncompleteDataDialog(registrant),
       SkinLabel3(pageLabel(QStringLiteral("SkinLabel3"), QStringLiteral("You got it!! :-)"), this)),
       SkinButton2(pageButton(QStringLiteral("SkinButton2"),
                              QStringLiteral("Let me check your Password .."), this)) {
-    setObjectName(QStringLiteral("Form12"));
     // The two stand on a row of their own below "Baiklah..", which the dialog opens up
     // only while they are shown.
     const int row = SkinButton1->geometry().bottom() + 1 + twipsToPixels(165, this);
@@ -64,12 +59,12 @@ bool Form12::revealOnChord(const QKeyEvent &event) {
 bool Form12::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress && revealOnChord(*static_cast<QKeyEvent *>(event)))
         return true;
-    return MessageDialog::eventFilter(watched, event);
+    return IncompleteDataDialog::eventFilter(watched, event);
 }
 
 void Form12::keyPressEvent(QKeyEvent *event) {
     if (!revealOnChord(*event))
-        MessageDialog::keyPressEvent(event);
+        IncompleteDataDialog::keyPressEvent(event);
 }
 
 std::vector<Skinnable *> Form12::skinnedControls() {
@@ -80,8 +75,4 @@ void Form12::afterSkinning() {
     SkinLabel3->hide();
     SkinButton2->hide();
     setFixedHeight(compactHeight_);
-}
-
-void Form12::runEntrance() {
-    slideIn(SkinButton1, 130);
 }

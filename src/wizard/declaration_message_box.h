@@ -2,11 +2,11 @@
 // It also holds two controls that stay hidden until the hidden gallery's key chord.
 #pragma once
 
-#include "ui/message_dialog.h"
+#include "incomplete_data_dialog.h"
 
 #include <QKeyEvent>
 
-class Form12 : public MessageDialog {
+class Form12 : public IncompleteDataDialog {
     Q_OBJECT
 public:
     Form12();
@@ -27,7 +27,6 @@ protected:
     std::vector<Skinnable *> skinnedControls() override;
     // Hides the two gallery controls again on every activation.
     void afterSkinning() override;
-    void runEntrance() override;
 
     // The chord is caught before any control of the dialog sees the key, whichever of
     // them has the focus.

@@ -13,12 +13,9 @@
 #include "support/windows.h"
 #include "support/work_dir.h"
 #include "ui/accessibility.h"
-#include "wizard/contact_message_box.h"
 #include "wizard/declaration_message_box.h"
-#include "wizard/domain_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/information_viewer.h"
-#include "wizard/mail_exchanger_message_box.h"
-#include "wizard/name_server_message_box.h"
 #include "wizard/work_file_error_dialog.h"
 #include "wizard_run.h"
 

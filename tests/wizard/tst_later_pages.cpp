@@ -3,11 +3,9 @@
 #include "mail/send_page.h"
 #include "quick_start.h"
 #include "support/work_dir.h"
-#include "wizard/contact_message_box.h"
 #include "wizard/declaration_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/information_viewer.h"
-#include "wizard/mail_exchanger_message_box.h"
-#include "wizard/name_server_message_box.h"
 #include "wizard_run.h"
 
 #include <QtTest>

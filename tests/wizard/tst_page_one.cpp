@@ -1,11 +1,11 @@
 // Page I: the six checks and their dialog, the four work files and what goes into them.
+#include "app/window_set.h"
 #include "quick_start.h"
 #include "support/windows.h"
 #include "support/work_dir.h"
 #include "wizard/contact_page.h"
-#include "wizard/domain_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/main_window.h"
-#include "app/window_set.h"
 
 #include <QDir>
 #include <QtTest>
@@ -92,7 +92,7 @@ void TestPageOne::incompletePageRaisesOneDialogAndWritesNothing() {
     page->SkinButton3->click();
 
     QVERIFY(windows->FormMessageBox.loaded());
-    FormMessageBox *dialog = windows->FormMessageBox.get();
+    IncompleteDataDialog *dialog = windows->FormMessageBox.get();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Aplikasi Terhenti ..."));
     QCOMPARE(dialog->SkinLabel1->text(), QStringLiteral("Data domain tidak lengkap."));
@@ -113,7 +113,7 @@ void TestPageOne::dialogBeepsAfterTakingTheSkinAndLeadsBack() {
     const SkinRef media = page->skinStorages[6]->StoredSkin();
     page->ApplySkinToMain(media);
     page->Text2->setText(QStringLiteral("tetap di sini"));
-    FormMessageBox *dialog = windows->FormMessageBox.get();
+    IncompleteDataDialog *dialog = windows->FormMessageBox.get();
     QStringList steps;
     connect(dialog->SkinForm1, &SkinForm::skinChanged, this, [&] { steps << "skin"; });
     connect(dialog, &MessageDialog::beepSounded, this, [&] {

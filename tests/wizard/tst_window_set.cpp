@@ -1,11 +1,11 @@
 // The window set: each window once, made on first reference, fresh after an unload;
 // the end of a run; closing through the window manager.
+#include "app/window_set.h"
 #include "quick_start.h"
 #include "wizard/contact_page.h"
-#include "wizard/domain_message_box.h"
+#include "wizard/incomplete_data_dialog.h"
 #include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
-#include "app/window_set.h"
 
 #include <QtTest>
 #include <algorithm>
