@@ -2,6 +2,7 @@
 // show, hide and unload rules of the wizard and the end of a run.
 #pragma once
 
+#include "navigation_table.h"
 #include "ui/skin_window.h"
 #include "window_slot.h"
 
@@ -64,6 +65,11 @@ public:
 
     // Closes every window and stops the program.
     void End();
+
+    // The window by its id, made now if it does not exist; none for WindowId::None.
+    SkinWindow *window(WindowId id);
+    // Unloads the window by its id, as its slot's unload does.
+    void unload(WindowId id);
 
     // The main window while it is loaded, for the windows that wear its skin.
     SkinSource mainWindowSkin();
