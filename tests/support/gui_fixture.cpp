@@ -8,7 +8,6 @@
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
-#include "ui/skin_button.h"
 #include "wizard/contact_message_box.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_message_box.h"
@@ -24,9 +23,6 @@
 #include "wizard/window_set.h"
 #include "wizard/work_file_error_dialog.h"
 
-#include <QComboBox>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QSignalSpy>
 
 namespace {
@@ -69,10 +65,6 @@ StartupOptions quickStart(const QString &helpFolder) {
 
 } // namespace
 
-SkinButton *button(const QObject *window, const QString &name) {
-    return control<SkinButton>(window, name);
-}
-
 bool activateAgain(SkinWindow *window) {
     QWidget other;
     other.show();
@@ -85,49 +77,6 @@ bool activateAgain(SkinWindow *window) {
 
 QStringList modalDialogCheck(SkinWindow *window, const QString &caption) {
     return modalDialogProblems(accessibleTree(qApp), window, caption);
-}
-
-void fillPage(SkinWindow *page, const QString &zone) {
-    const QString name = page->objectName();
-    if (name == QLatin1String("frmMain")) {
-        control<QRadioButton>(page, "Option1")->setChecked(true);
-        field(page, "Text1")->setText(QStringLiteral("lumbung"));
-        control<QComboBox>(page, "Combo1")->setEditText(zone);
-        field(page, "Text2")->setText(QStringLiteral("Koperasi Lumbung Tani"));
-        control<QPlainTextEdit>(page, "Text3")
-            ->setPlainText(QStringLiteral("Simpan pinjam petani"));
-        field(page, "Text4")->setText(QStringLiteral("AKTA 7/2025"));
-        field(page, "Text5")->setText(QStringLiteral("Sari 555-0147"));
-    } else if (name == QLatin1String("Form2")) {
-        const char *handles[3] = {"ADM-QV", " BIL-QV ", "TEK-QV"};
-        for (int i = 0; i < 24; ++i)
-            field(page, QStringLiteral("Text%1").arg(i + 1))
-                ->setText(i % 8 == 0 ? QLatin1String(handles[i / 8])
-                                     : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
-    } else if (name == QLatin1String("Form5") || name == QLatin1String("Form6")) {
-        // Five groups: primary and four secondaries.
-        const int fields = int(page->findChildren<QLineEdit *>().size());
-        const int rows = fields / 5;
-        for (int i = 0; i < fields; ++i)
-            field(page, QStringLiteral("Text%1").arg(i + 1))
-                ->setText(QString::number(1 + i / rows) + QChar(u'a' + i % rows));
-    } else if (name == QLatin1String("Form7")) {
-        field(page, "Text1")->setText(QStringLiteral("Sari Wulandari"));
-        field(page, "Text2")->setText(QStringLiteral("sari@lumbung.usaha.qv"));
-    }
-}
-
-// A dialog over a page is its child and has buttons of the same names; page I's controls
-// stand on an area of their own below the menu bar.
-SkinButton *nextButton(SkinWindow *page) {
-    if (page->objectName() == QLatin1String("frmMain"))
-        return button(page, "SkinButton3");
-    return page->findChild<SkinButton *>(QStringLiteral("SkinButton1"), Qt::FindDirectChildrenOnly);
-}
-
-void completePage(SkinWindow *page) {
-    fillPage(page);
-    nextButton(page)->click();
 }
 
 QStringList tabOrder(QWidget *window) {

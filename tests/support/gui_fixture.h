@@ -3,11 +3,10 @@
 // windows only through it, and controls by their object names.
 #pragma once
 
-#include "ui/skin_window.h"
+#include "wizard_walk.h"
 #include "work_dir.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -16,21 +15,6 @@ class WindowSet;
 class frmMain;
 class frmMail;
 class Form2;
-class SkinButton;
-
-// The control of that object name in the window; a missing one stops the test program, since
-// the test itself is then wrong.
-template <class Control = QWidget> Control *control(const QObject *window, const QString &name) {
-    auto *found = window->findChild<Control *>(name);
-    if (!found)
-        qFatal("no %s named %s in %s", Control::staticMetaObject.className(), qPrintable(name),
-               qPrintable(window->objectName()));
-    return found;
-}
-inline QLineEdit *field(const QObject *window, const QString &name) {
-    return control<QLineEdit>(window, name);
-}
-SkinButton *button(const QObject *window, const QString &name);
 
 // True once the widget's window is the active window (within five seconds). The offscreen
 // platform activates a window on the next turn of the event loop, and QTest's own wait for
@@ -51,15 +35,6 @@ template <class Predicate> int countTopLevel(Predicate predicate) {
 // empty when it is one, made of named controls.
 QStringList modalDialogCheck(SkinWindow *window, const QString &caption);
 
-// A page filled in as an applicant does. Page I: status BARU, the zone given. Contacts: the
-// handles "ADM-QV", " BIL-QV " (blanks are content) and "TEK-QV", the other items
-// "<column><row>" ("Ab" is the admin's name); records "<group><row>" ("1a" is the primary's
-// host name); the registrant Sari Wulandari.
-void fillPage(SkinWindow *page, const QString &zone = QStringLiteral(".usaha"));
-// The page's "Selanjutnya" ("NS Record" on page III).
-SkinButton *nextButton(SkinWindow *page);
-// Fills the page and presses its Next.
-void completePage(SkinWindow *page);
 // The object names of the window's controls in the order Tab walks them.
 QStringList tabOrder(QWidget *window);
 // Presses "Kirimkan" and waits until the send has ended; false when it never does.
