@@ -29,12 +29,10 @@ class TestLaterPages : public GuiTest {
     Q_OBJECT
 private slots:
     void init();
-    void controlsAreNamedAndInformasiOpensTheViewer_data();
-    void controlsAreNamedAndInformasiOpensTheViewer();
     void requiredFieldsAreCheckedInOrder_data();
     void requiredFieldsAreCheckedInOrder();
-    void dialogLeadsBackWithEverythingTyped_data();
-    void dialogLeadsBackWithEverythingTyped();
+    void controlsAreNamedAndTheDialogLeadsBack_data();
+    void controlsAreNamedAndTheDialogLeadsBack();
     void galleryControlsStayHiddenOnEveryActivation();
     void choicePageTickerLivesAsLongAsThePage();
     void senderFilesHoldExactlyWhatWasTyped();
@@ -57,47 +55,6 @@ MessageDialog *TestLaterPages::raisedDialog(const QString &page) {
     if (page == QLatin1String("Form6"))
         return loaded<Form11>() ? window<Form11>() : nullptr;
     return loaded<Form12>() ? window<Form12>() : nullptr;
-}
-
-// The keyboard run walks the Tab order of every other page; the MX page is off its road.
-void TestLaterPages::controlsAreNamedAndInformasiOpensTheViewer_data() {
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("sampleField"); // field, then its accessible name
-    QTest::addColumn<QString>("sampleName");
-    QTest::addColumn<QStringList>("tabOrder"); // empty: left to the keyboard run
-    QTest::newRow("II") << "Form2"
-                        << "Text9"
-                        << "a. NIC Handle (3. Pembayaran)" << QStringList();
-    QTest::newRow("NS") << "Form5"
-                        << "Text3"
-                        << "a. Hostnames (SECONDARY)" << QStringList();
-    QTest::newRow("MX") << "Form6"
-                        << "Text3"
-                        << "Reference (PRIMARY)"
-                        << fieldNames(15) + QStringList{"SkinButton1", "SkinButton2"};
-    QTest::newRow("V") << "Form7"
-                       << "Text2"
-                       << "11b. E-MAIL-PENDAFTAR" << QStringList();
-}
-
-void TestLaterPages::controlsAreNamedAndInformasiOpensTheViewer() {
-    QFETCH(QString, page);
-    QFETCH(QString, sampleField);
-    QFETCH(QString, sampleName);
-    QFETCH(QStringList, tabOrder);
-    SkinWindow *shown = reachPage(page);
-    QVERIFY(waitUntilActive(shown));
-    QCOMPARE(field(shown, sampleField)->accessibleName(), sampleName);
-    if (!tabOrder.isEmpty())
-        QCOMPARE(::tabOrder(shown), tabOrder);
-
-    // "Informasi" opens the viewer beside the page.
-    if (SkinButton *informasi = button(shown, "SkinButton2");
-        informasi->text() == QLatin1String("Informasi")) {
-        informasi->click();
-        QVERIFY(window<Form13>()->isVisible());
-        QVERIFY(shown->isVisible());
-    }
 }
 
 // Every field empty is the whole run's case; here one field or group at a time.
@@ -159,16 +116,37 @@ void TestLaterPages::requiredFieldsAreCheckedInOrder() {
     QTRY_VERIFY(watch.isNull());
 }
 
-void TestLaterPages::dialogLeadsBackWithEverythingTyped_data() {
+// The keyboard run walks the Tab order of every other page; the MX page is off its road.
+void TestLaterPages::controlsAreNamedAndTheDialogLeadsBack_data() {
     QTest::addColumn<QString>("page");
-    for (const char *page : {"Form2", "Form5", "Form6", "Form7"})
-        QTest::newRow(page) << page;
+    QTest::addColumn<QString>("sampleField"); // field, then its accessible name
+    QTest::addColumn<QString>("sampleName");
+    QTest::addColumn<QStringList>("tabOrder"); // empty: left to the keyboard run
+    QTest::newRow("II") << "Form2"
+                        << "Text9"
+                        << "a. NIC Handle (3. Pembayaran)" << QStringList();
+    QTest::newRow("NS") << "Form5"
+                        << "Text3"
+                        << "a. Hostnames (SECONDARY)" << QStringList();
+    QTest::newRow("MX") << "Form6"
+                        << "Text3"
+                        << "Reference (PRIMARY)"
+                        << fieldNames(15) + QStringList{"SkinButton1", "SkinButton2"};
+    QTest::newRow("V") << "Form7"
+                       << "Text2"
+                       << "11b. E-MAIL-PENDAFTAR" << QStringList();
 }
 
-void TestLaterPages::dialogLeadsBackWithEverythingTyped() {
+void TestLaterPages::controlsAreNamedAndTheDialogLeadsBack() {
     QFETCH(QString, page);
+    QFETCH(QString, sampleField);
+    QFETCH(QString, sampleName);
+    QFETCH(QStringList, tabOrder);
     SkinWindow *shown = reachPage(page);
     QVERIFY(waitUntilActive(shown));
+    QCOMPARE(field(shown, sampleField)->accessibleName(), sampleName);
+    if (!tabOrder.isEmpty())
+        QCOMPARE(::tabOrder(shown), tabOrder);
     SkinButton *next = nextButton(shown);
     QTRY_VERIFY(!next->SkinElement()->isRunning());
     SkinElement *element = next->SkinElement();
@@ -198,6 +176,14 @@ void TestLaterPages::dialogLeadsBackWithEverythingTyped() {
         QVERIFY(next->SkinElement() == element && !element->isRunning());
     else
         QVERIFY(next->SkinElement()->isRunning());
+
+    // "Informasi" opens the viewer beside the page.
+    if (SkinButton *informasi = button(shown, "SkinButton2");
+        informasi->text() == QLatin1String("Informasi")) {
+        informasi->click();
+        QVERIFY(window<Form13>()->isVisible());
+        QVERIFY(shown->isVisible());
+    }
 }
 
 void TestLaterPages::galleryControlsStayHiddenOnEveryActivation() {
