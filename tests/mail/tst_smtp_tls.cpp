@@ -234,9 +234,7 @@ void TestSmtpTls::errorDialogSaysWhatWentWrong_data() {
     QTest::addColumn<QString>("detail");
     QTest::addColumn<QByteArray>("sent"); // all the server got; null: not checked
 
-    QTest::newRow("recipient refused")
-        << "127.0.0.1" << QByteArray("rcpt") << QByteArrayList{"550 5.1.1 mailbox unavailable\r\n"}
-        << "Server menjawab: 550 5.1.1 mailbox unavailable" << QByteArray();
+    // A refused command's reply under the text is the client tests' ("recipient refused").
     // Line ends, escapes and a direction override from the server are not shown; a long
     // reply is cut.
     QTest::newRow("long reply with control characters")
