@@ -17,12 +17,12 @@ private slots:
     void createDiscardsAndAppendAdds();
     void readsTheWholeFileAsBytes();
     void removeAllSkipsMissingFilesAndLeavesOthers();
-    void directoryInTheFilesPlaceFails();
-    void fullDiskFails();
+    void obstacleMakesTheFileFail_data();
+    void obstacleMakesTheFileFail();
     void shortWriteIsTakenBack();
-    void readOnlyDirectoryFails();
-    void missingFileCannotBeRead();
 };
+
+Q_DECLARE_METATYPE(WorkFile)
 
 void TestWorkFiles::createDiscardsAndAppendAdds() {
     ScopedWorkDir dir;
@@ -66,37 +66,64 @@ void TestWorkFiles::removeAllSkipsMissingFilesAndLeavesOthers() {
     removeAllWorkFiles(); // nothing left to delete
 }
 
-void TestWorkFiles::directoryInTheFilesPlaceFails() {
-    ScopedWorkDir dir;
-    QVERIFY(QDir(dir.path()).mkdir("DAT.JOV"));
-
-    try {
-        createWorkFile(WorkFile::Document, "x\r\n");
-        QFAIL("creating over a directory reported success");
-    } catch (const WorkFileError &error) {
-        QCOMPARE(error.file(), WorkFile::Document);
-        QVERIFY2(error.message().startsWith("Berkas kerja DAT.JOV tidak dapat ditulis: "),
-                 qPrintable(error.message()));
-        QCOMPARE(QString::fromUtf8(error.what()), error.message());
-    }
-    QVERIFY_THROWS_EXCEPTION(WorkFileError, appendWorkFile(WorkFile::Document, "x\r\n"));
-    try {
-        readWorkFile(WorkFile::Document);
-        QFAIL("reading a directory reported success");
-    } catch (const WorkFileError &error) {
-        QVERIFY2(error.message().startsWith("Berkas kerja DAT.JOV tidak dapat dibaca: "),
-                 qPrintable(error.message()));
-    }
-    QVERIFY(QFileInfo(dir.filePath("DAT.JOV")).isDir());
+// Every way a work file cannot be used: each operation must throw an error naming the file
+// and saying whether it was to be written or read, and leave what stands in its place.
+void TestWorkFiles::obstacleMakesTheFileFail_data() {
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<WorkFile>("file");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("message"); // how the error's message starts; empty: not checked
+    const QString written = QStringLiteral("Berkas kerja DAT.JOV tidak dapat ditulis: ");
+    QTest::newRow("directory, create") << "directory" << WorkFile::Document << "create" << written;
+    QTest::newRow("directory, append") << "directory" << WorkFile::Document << "append" << written;
+    QTest::newRow("directory, read") << "directory" << WorkFile::Document << "read"
+                                     << "Berkas kerja DAT.JOV tidak dapat dibaca: ";
+    QTest::newRow("full disk, create") << "full disk" << WorkFile::SenderName << "create"
+                                       << "";
+    QTest::newRow("full disk, append") << "full disk" << WorkFile::SenderName << "append"
+                                       << "";
+    QTest::newRow("missing, read") << "missing" << WorkFile::Trailer << "read"
+                                   << "";
+    QTest::newRow("read-only folder, create") << "read-only folder" << WorkFile::Trailer << "create"
+                                              << "";
 }
 
-void TestWorkFiles::fullDiskFails() {
-    if (!QFileInfo::exists("/dev/full"))
-        QSKIP("this system has no /dev/full to stand for a full disk");
+void TestWorkFiles::obstacleMakesTheFileFail() {
+    QFETCH(QString, obstacle);
+    QFETCH(WorkFile, file);
+    QFETCH(QString, operation);
+    QFETCH(QString, message);
     ScopedWorkDir dir;
-    QVERIFY(QFile::link("/dev/full", dir.filePath("DATM4.JOV")));
-    QVERIFY_THROWS_EXCEPTION(WorkFileError, createWorkFile(WorkFile::SenderName, "Budi"));
-    QVERIFY_THROWS_EXCEPTION(WorkFileError, appendWorkFile(WorkFile::SenderName, "Budi"));
+    const QString name = workFileName(file);
+    if (obstacle == QLatin1String("directory")) {
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    } else if (obstacle == QLatin1String("full disk")) {
+        if (!QFileInfo::exists("/dev/full"))
+            QSKIP("this system has no /dev/full to stand for a full disk");
+        QVERIFY(QFile::link("/dev/full", dir.filePath(name)));
+    } else if (obstacle == QLatin1String("read-only folder")) {
+        if (geteuid() == 0)
+            QSKIP("running as root: directory permissions do not stop writes");
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+
+    try {
+        if (operation == QLatin1String("create"))
+            createWorkFile(file, "x\r\n");
+        else if (operation == QLatin1String("append"))
+            appendWorkFile(file, "x\r\n");
+        else
+            readWorkFile(file);
+        QFAIL("a work file that cannot be used was reported as used");
+    } catch (const WorkFileError &error) {
+        QCOMPARE(error.file(), file);
+        QCOMPARE(QString::fromUtf8(error.what()), error.message());
+        QVERIFY2(error.message().startsWith(message), qPrintable(error.message()));
+    }
+    if (obstacle == QLatin1String("directory"))
+        QVERIFY(QFileInfo(dir.filePath(name)).isDir());
+    else if (obstacle != QLatin1String("full disk"))
+        QVERIFY(!dir.exists(name));
 }
 
 void TestWorkFiles::shortWriteIsTakenBack() {
@@ -121,20 +148,6 @@ void TestWorkFiles::shortWriteIsTakenBack() {
 
     QVERIFY2(thrown, "a short write was reported as success");
     QCOMPARE(dir.read("DAT.JOV"), QByteArray(50, 'a'));
-}
-
-void TestWorkFiles::readOnlyDirectoryFails() {
-    if (geteuid() == 0)
-        QSKIP("running as root: directory permissions do not stop writes");
-    ScopedWorkDir dir;
-    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    QVERIFY_THROWS_EXCEPTION(WorkFileError, createWorkFile(WorkFile::Trailer, "\r\n"));
-    QVERIFY(!dir.exists("DAT0.JOV"));
-}
-
-void TestWorkFiles::missingFileCannotBeRead() {
-    ScopedWorkDir dir;
-    QVERIFY_THROWS_EXCEPTION(WorkFileError, readWorkFile(WorkFile::Trailer));
 }
 
 QTEST_MAIN(TestWorkFiles)

@@ -4,13 +4,14 @@
 #include "mail/smtp_error_dialog.h"
 #include "support/accessibility_walk.h"
 #include "support/fake_smtp_server.h"
-#include "support/windows.h"
-#include "support/work_dir.h"
+#include "support/gui_fixture.h"
+#include "ui/skin_button.h"
+#include "ui/skin_label.h"
 #include "ui/skin_storage.h"
+#include "ui/ticker_strip.h"
 #include "ui/typed_text.h"
-#include "app/window_set.h"
 
-#include <QtTest>
+#include <QPlainTextEdit>
 
 namespace {
 
@@ -19,70 +20,52 @@ const QStringList workFiles{"DAT.JOV",   "DAT0.JOV",  "DATM1.JOV",
 
 } // namespace
 
-class TestSendPage : public QObject {
+class TestSendPage : public GuiTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void activationRefillsTheFieldsAndKeepsTheServer();
     void failedSendShowsTheErrorDialogWhichLeadsBack();
     void selesaiDeletesTheFilesItFindsAndCutsOffTheSend();
     void controlsAreNamedByTheirLabels();
 
 private:
-    void activateAgain();
+    QLineEdit *text(const char *name) const { return field(page, QLatin1String(name)); }
+    QWidget *statusBox() const { return control(page, "Frame1"); }
 
-    std::unique_ptr<ScopedWorkDir> work;
-    std::unique_ptr<WindowSet> windows;
     frmMail *page = nullptr;
 };
 
 void TestSendPage::init() {
-    work = std::make_unique<ScopedWorkDir>();
-    windows = std::make_unique<WindowSet>();
-    page = windows->frmMail.get();
-}
-
-void TestSendPage::cleanup() {
-    windows.reset();
-    work.reset();
-}
-
-// Another window takes the focus and gives it back, as the error dialog does.
-void TestSendPage::activateAgain() {
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    QTRY_VERIFY(other.isActiveWindow());
-    page->Show();
-    QVERIFY(waitUntilActive(page));
+    GuiTest::init();
+    page = window<frmMail>();
 }
 
 void TestSendPage::activationRefillsTheFieldsAndKeepsTheServer() {
-    work->write("DAT.JOV", "\r\n1d. Keterangan..........: warga\xA0pesisir\r\n.\r\n\r\n");
-    work->write("DATM1.JOV", "BARU pelabuhan.yayasan.qv");
-    work->write("DATM2.JOV", "daftar-yayasan@nic.qv");
-    work->write("DATM3.JOV", " rina@pelabuhan.qv ");
-    work->write("DATM4.JOV", "R\xE9na W");
+    work().write("DAT.JOV", "\r\n1d. Keterangan..........: warga\xA0pesisir\r\n.\r\n\r\n");
+    work().write("DATM1.JOV", "BARU pelabuhan.yayasan.qv");
+    work().write("DATM2.JOV", "daftar-yayasan@nic.qv");
+    work().write("DATM3.JOV", " rina@pelabuhan.qv ");
+    work().write("DATM4.JOV", "R\xE9na W");
     page->Show();
     QVERIFY(waitUntilActive(page));
-    QCOMPARE(typedText(page->txtEmailBodyOfMessage),
+    QCOMPARE(typedText(control<QPlainTextEdit>(page, "txtEmailBodyOfMessage")),
              QStringLiteral("\n1d. Keterangan..........: warga\u00A0pesisir\n.\n\n"));
-    QCOMPARE(page->txtEmailSubject->text(), QStringLiteral("BARU pelabuhan.yayasan.qv"));
-    QCOMPARE(page->txtToEmailAddress->text(), QStringLiteral("daftar-yayasan@nic.qv"));
-    QCOMPARE(page->txtFromEmailAddress->text(), QStringLiteral(" rina@pelabuhan.qv "));
-    QCOMPARE(page->txtFromName->text(), QStringLiteral("Réna W"));
-    QVERIFY(page->txtEmailServer->text().isEmpty());
-    QVERIFY(!page->Frame1->isVisible());
+    QCOMPARE(text("txtEmailSubject")->text(), QStringLiteral("BARU pelabuhan.yayasan.qv"));
+    QCOMPARE(text("txtToEmailAddress")->text(), QStringLiteral("daftar-yayasan@nic.qv"));
+    QCOMPARE(text("txtFromEmailAddress")->text(), QStringLiteral(" rina@pelabuhan.qv "));
+    QCOMPARE(text("txtFromName")->text(), QStringLiteral("Réna W"));
+    QVERIFY(text("txtEmailServer")->text().isEmpty());
+    QVERIFY(!statusBox()->isVisible());
 
-    page->txtEmailSubject->setText(QStringLiteral("diubah"));
-    page->txtFromName->setText(QStringLiteral("diubah"));
-    page->txtEmailServer->setText(QStringLiteral("smtp.pelabuhan.qv"));
-    QFile::remove(work->filePath("DATM4.JOV"));
-    activateAgain();
-    QCOMPARE(page->txtEmailSubject->text(), QStringLiteral("BARU pelabuhan.yayasan.qv"));
-    QCOMPARE(page->txtFromName->text(), QString()); // its file is gone; the page goes on
-    QCOMPARE(page->txtEmailServer->text(), QStringLiteral("smtp.pelabuhan.qv"));
+    text("txtEmailSubject")->setText(QStringLiteral("diubah"));
+    text("txtFromName")->setText(QStringLiteral("diubah"));
+    text("txtEmailServer")->setText(QStringLiteral("smtp.pelabuhan.qv"));
+    QFile::remove(work().filePath("DATM4.JOV"));
+    QVERIFY(activateAgain(page)); // as the error dialog does
+    QCOMPARE(text("txtEmailSubject")->text(), QStringLiteral("BARU pelabuhan.yayasan.qv"));
+    QCOMPARE(text("txtFromName")->text(), QString()); // its file is gone; the page goes on
+    QCOMPARE(text("txtEmailServer")->text(), QStringLiteral("smtp.pelabuhan.qv"));
 }
 
 void TestSendPage::failedSendShowsTheErrorDialogWhichLeadsBack() {
@@ -90,71 +73,65 @@ void TestSendPage::failedSendShowsTheErrorDialogWhichLeadsBack() {
     page->SkinForm1->setCurrentSkin(media.StoredSkin());
     page->Show();
     QVERIFY(waitUntilActive(page));
-    QVERIFY(!page->Frame1->isVisible());
+    QVERIFY(!statusBox()->isVisible());
 
     // An empty server cannot be reached: the send fails at once, before any greeting.
     QSignalSpy finished(page, &frmMail::sendFinished);
-    page->SkinButton1->click();
-    QVERIFY(page->Frame1->isVisible());
+    button(page, "SkinButton1")->click();
+    QVERIFY(statusBox()->isVisible());
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(page->StatusTxt->text(), QString());
+    QCOMPARE(control<SkinLabel>(page, "StatusTxt")->text(), QString());
 
-    Form1 *dialog = windows->Form1.get();
+    Form1 *dialog = window<Form1>();
     QSignalSpy beeps(dialog, &MessageDialog::beepSounded);
     QVERIFY(waitUntilActive(dialog));
-    QCOMPARE(dialog->windowTitle(), QStringLiteral(" VALIDITAS SMTP"));
-    QCOMPARE(dialog->SkinLabel1->text(),
-             QStringLiteral("         Ada kesalahan SMTP.           Periksalah validitas data "
-                            "SMTP     yang anda masukkan tersebut."));
-    QCOMPARE(dialog->SkinButton1->text(), QStringLiteral("Baiklah.."));
     QCOMPARE(dialog->SkinForm1->CurrentSkin(), media.StoredSkin());
     QVERIFY(beeps.isEmpty());
 
     SkinStorage aqua(QLatin1String(builtinSkins[0].resource));
     dialog->SkinForm1->setCurrentSkin(aqua.StoredSkin());
-    page->txtEmailSubject->setText(QStringLiteral("diubah"));
-    dialog->SkinButton1->click();
-    QVERIFY(!windows->Form1.loaded());
+    text("txtEmailSubject")->setText(QStringLiteral("diubah"));
+    button(dialog, "SkinButton1")->click();
+    QVERIFY(!loaded<Form1>());
     QVERIFY(waitUntilActive(page));
     QCOMPARE(page->SkinForm1->CurrentSkin(), aqua.StoredSkin());
-    QCOMPARE(page->txtEmailSubject->text(), QString()); // refilled: no subject file here
+    QCOMPARE(text("txtEmailSubject")->text(), QString()); // refilled: no subject file here
 }
 
 void TestSendPage::selesaiDeletesTheFilesItFindsAndCutsOffTheSend() {
     for (const QString &name : workFiles)
         if (name != QStringLiteral("DATM1.JOV"))
-            work->write(name, "isi");
-    work->write("LAIN.JOV", "bukan milik kami");
+            work().write(name, "isi");
+    work().write("LAIN.JOV", "bukan milik kami");
     FakeSmtpServer server;
     server.replies["helo"] = {}; // the send stays waiting
     page->setServerPort(server.port());
-    page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
+    text("txtEmailServer")->setText(QStringLiteral("127.0.0.1"));
     page->Show();
     QVERIFY(waitUntilActive(page));
-    page->SkinButton1->click();
+    button(page, "SkinButton1")->click();
     QTRY_VERIFY(server.received.startsWith("HELO"));
     // The wait leaves the window alive: the hints keep moving.
-    const int hintsAt = page->Picture1->stripLeft();
-    QTRY_VERIFY(page->Picture1->stripLeft() != hintsAt);
+    const int hintsAt = control<TickerStrip>(page, "Picture1")->stripLeft();
+    QTRY_VERIFY(control<TickerStrip>(page, "Picture1")->stripLeft() != hintsAt);
 
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
     QSignalSpy finished(page, &frmMail::sendFinished);
-    page->SkinButton2->click();
-    QCOMPARE(ended.size(), 1);
+    button(page, "SkinButton2")->click();
+    QCOMPARE(endings(), 1);
     for (const QString &name : workFiles)
-        QVERIFY2(!work->exists(name), qPrintable(name));
-    QVERIFY(work->exists("LAIN.JOV"));
-    QVERIFY(!windows->frmMail.loaded());
+        QVERIFY2(!work().exists(name), qPrintable(name));
+    QVERIFY(work().exists("LAIN.JOV"));
+    QVERIFY(!loaded<frmMail>());
     QTRY_VERIFY(!server.clientConnected());
     QVERIFY(finished.isEmpty());
-    QVERIFY(!windows->Form1.loaded());
+    QVERIFY(!loaded<Form1>());
 }
 
 void TestSendPage::controlsAreNamedByTheirLabels() {
     page->Show();
     QVERIFY(waitUntilActive(page));
-    page->Frame1->show();
+    statusBox()->show();
     const QList<AccessibleNode> tree = accessibleTree(qApp);
     const QHash<QString, QString> expected{
         {"txtFromEmailAddress", "From"}, {"txtFromName", "Your Name"},
@@ -163,11 +140,12 @@ void TestSendPage::controlsAreNamedByTheirLabels() {
         {"SkinButton2", "Selesai"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it) {
-        const AccessibleNode *node = findNode(tree, page->findChild<QWidget *>(it.key()));
+        const AccessibleNode *node = findNode(tree, control(page, it.key()));
         QVERIFY2(node, qPrintable(it.key()));
         QCOMPARE(node->name, it.value());
     }
-    QVERIFY(!findNode(tree, page->ToNametxt) || !findNode(tree, page->ToNametxt)->shown);
+    const AccessibleNode *toName = findNode(tree, control(page, "ToNametxt"));
+    QVERIFY(!toName || !toName->shown);
 }
 
 QTEST_MAIN(TestSendPage)

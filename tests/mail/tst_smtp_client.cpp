@@ -2,12 +2,11 @@
 // that misbehave: what arrives, byte for byte, and how every failure ends.
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
-#include "send_run.h"
 #include "support/fake_smtp_server.h"
+#include "support/gui_fixture.h"
 #include "support/smtp_test_server.h"
-#include "support/windows.h"
-#include "support/work_dir.h"
-#include "app/window_set.h"
+#include "ui/skin_button.h"
+#include "ui/skin_label.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -44,7 +43,7 @@ const QString sentText = QStringLiteral(
 
 } // namespace
 
-class TestSmtpClient : public QObject {
+class TestSmtpClient : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -60,8 +59,6 @@ private:
     void openPageOnWorkFiles(const QByteArray &name, const QByteArray &subject);
 
     SmtpTestServer aiosmtpd;
-    std::unique_ptr<ScopedWorkDir> work;
-    std::unique_ptr<WindowSet> windows;
     frmMail *page = nullptr;
 };
 
@@ -71,25 +68,23 @@ void TestSmtpClient::initTestCase() {
 }
 
 void TestSmtpClient::init() {
-    work = std::make_unique<ScopedWorkDir>();
-    windows = std::make_unique<WindowSet>();
-    page = windows->frmMail.get();
+    GuiTest::init();
+    page = window<frmMail>();
     page->setReplyTimeout(testTimeout);
-    page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
+    field(page, "txtEmailServer")->setText(QStringLiteral("127.0.0.1"));
 }
 
 void TestSmtpClient::cleanup() {
-    windows.reset();
-    work.reset();
+    GuiTest::cleanup();
 }
 
 // The work files of a finished run, read by the page as it comes up.
 void TestSmtpClient::openPageOnWorkFiles(const QByteArray &name, const QByteArray &subject) {
-    work->write(QStringLiteral("DAT.JOV"), document);
-    work->write(QStringLiteral("DATM1.JOV"), subject);
-    work->write(QStringLiteral("DATM2.JOV"), "daftar-yayasan@nic.qv");
-    work->write(QStringLiteral("DATM3.JOV"), "rina@pelabuhan.qv");
-    work->write(QStringLiteral("DATM4.JOV"), name);
+    work().write(QStringLiteral("DAT.JOV"), document);
+    work().write(QStringLiteral("DATM1.JOV"), subject);
+    work().write(QStringLiteral("DATM2.JOV"), "daftar-yayasan@nic.qv");
+    work().write(QStringLiteral("DATM3.JOV"), "rina@pelabuhan.qv");
+    work().write(QStringLiteral("DATM4.JOV"), name);
     page->Show();
     QVERIFY(waitUntilActive(page));
 }
@@ -124,11 +119,11 @@ void TestSmtpClient::messageArrivesByteForByte() {
     for (int send = 1; send <= 2; ++send) { // a second press sends the form again
         QVERIFY(sendAndWait(page, &completed));
         QVERIFY(completed);
-        QCOMPARE(page->StatusTxt->text(), sentText);
-        QVERIFY(page->Frame1->isVisible());
+        QCOMPARE(control<SkinLabel>(page, "StatusTxt")->text(), sentText);
+        QVERIFY(control(page, "Frame1")->isVisible());
         QCOMPARE(page->Winsock1->state(), QAbstractSocket::UnconnectedState);
     }
-    QVERIFY(!windows->Form1.loaded());
+    QVERIFY(!loaded<Form1>());
 
     const QList<ReceivedMail> mails = aiosmtpd.received();
     QCOMPARE(mails.size(), before + 2);
@@ -251,12 +246,12 @@ void TestSmtpClient::misbehavingServers() {
                  server.received.left(200).constData());
         // The document's own last line end, two more, then the point.
         QVERIFY(server.received.endsWith("!!!!!\r\n\r\n\r\n\r\n.\r\nquit\r\n"));
-        QCOMPARE(page->StatusTxt->text(), sentText);
-        QVERIFY(!windows->Form1.loaded());
+        QCOMPARE(control<SkinLabel>(page, "StatusTxt")->text(), sentText);
+        QVERIFY(!loaded<Form1>());
     } else {
-        QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
-        QCOMPARE(windows->Form1.get()->SkinLabel2->text(), detail);
-        QVERIFY(page->StatusTxt->text() != sentText);
+        QVERIFY(loaded<Form1>() && window<Form1>()->isVisible());
+        QCOMPARE(control<SkinLabel>(window<Form1>(), "SkinLabel2")->text(), detail);
+        QVERIFY(control<SkinLabel>(page, "StatusTxt")->text() != sentText);
     }
     // Silence waits out the time-out; anything else ends the wait as it happens.
     if (afterTimeout)
@@ -272,17 +267,17 @@ void TestSmtpClient::secondSendDuringASendLeavesItAlone() {
     page->setServerPort(server.port());
     QSignalSpy finished(page, &frmMail::sendFinished);
 
-    page->SkinButton1->click();
-    QTRY_COMPARE(page->StatusTxt->text(), QStringLiteral("Connecting...."));
-    page->SkinButton1->click();
-    QVERIFY(windows->Form1.loaded() && windows->Form1.get()->isVisible());
+    button(page, "SkinButton1")->click();
+    QTRY_COMPARE(control<SkinLabel>(page, "StatusTxt")->text(), QStringLiteral("Connecting...."));
+    button(page, "SkinButton1")->click();
+    QVERIFY(loaded<Form1>() && window<Form1>()->isVisible());
     QVERIFY(finished.isEmpty());
 
     QVERIFY(finished.wait(5000));
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(server.connections, 1);
-    QCOMPARE(page->StatusTxt->text(), sentText);
+    QCOMPARE(control<SkinLabel>(page, "StatusTxt")->text(), sentText);
 }
 
 QTEST_MAIN(TestSmtpClient)

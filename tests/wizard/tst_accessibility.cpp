@@ -8,18 +8,27 @@
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
-#include "quick_start.h"
 #include "support/accessibility_walk.h"
-#include "support/windows.h"
-#include "support/work_dir.h"
+#include "support/gui_fixture.h"
 #include "ui/accessibility.h"
-#include "wizard/declaration_message_box.h"
+#include "ui/skin_button.h"
+#include "ui/skin_label.h"
+#include "ui/splash_screen.h"
 #include "wizard/incomplete_data_dialog.h"
+#include "wizard/contact_page.h"
+#include "wizard/declaration_message_box.h"
+#include "wizard/declaration_page.h"
 #include "wizard/information_viewer.h"
+#include "wizard/mail_exchanger_page.h"
+#include "wizard/main_window.h"
+#include "wizard/name_server_page.h"
+#include "wizard/record_choice_page.h"
 #include "wizard/work_file_error_dialog.h"
-#include "wizard_run.h"
 
+#include <QComboBox>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -58,32 +67,23 @@ QStringList problemsOf(SkinWindow *window) {
 
 } // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public GuiTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void everyWindowNamesItsControlsAndTabReachesItsButtons();
     void pageOneIsAFrameOfNamedControls();
     void viewerLeavesOutItsEmptyCells();
     void splashLeavesTheTreeWhenHidden();
 
 private:
-    std::unique_ptr<ScopedWorkDir> work;
-    std::unique_ptr<WindowSet> windows;
     frmMain *page = nullptr;
 };
 
 void TestAccessibility::init() {
-    work = std::make_unique<ScopedWorkDir>();
-    windows = std::make_unique<WindowSet>(quickStart());
-    page = windows->frmMain.get();
+    GuiTest::init();
+    page = window<frmMain>();
     QVERIFY(waitUntilActive(page));
-}
-
-void TestAccessibility::cleanup() {
-    windows.reset();
-    work.reset();
 }
 
 // Every window of the program, each on the screen in its fullest state: every part it can
@@ -100,95 +100,95 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     };
 
     // Page I with its open menus, its dialog, the viewer on a topic, the about box, the credits.
-    QMenu *tampilan = page->menuBar->findChild<QMenu *>(QStringLiteral("mnFile"));
+    auto *tampilan = control<QMenu>(page, "mnFile");
     tampilan->popup(page->mapToGlobal(QPoint(0, 0)));
-    QMenu *skins = page->menuBar->findChild<QMenu *>(QStringLiteral("mnBuildSkin"));
+    auto *skins = control<QMenu>(page, "mnBuildSkin");
     skins->popup(page->mapToGlobal(QPoint(40, 40)));
     QTRY_VERIFY(skins->isVisible());
     problems << namingProblems(accessibleTree(tampilan)) << namingProblems(accessibleTree(skins));
     skins->close();
     tampilan->close();
     walk(page);
-    page->SkinButton3->click();
-    walk(windows->FormMessageBox.get());
-    windows->FormMessageBox.get()->SkinButton1->click();
+    button(page, "SkinButton3")->click();
+    walk(incompleteDialog("FormMessageBox"));
+    button(incompleteDialog("FormMessageBox"), "SkinButton1")->click();
     // Once closed, the dialog no longer claims to be modal.
-    QVERIFY(!findNode(accessibleTree(qApp), windows->FormMessageBox.get())->state.modal);
-    page->SkinButton2->click();
-    windows->Form13.get()->Check_Click(1);
-    walk(windows->Form13.get());
+    QVERIFY(!findNode(accessibleTree(qApp), incompleteDialog("FormMessageBox"))->state.modal);
+    button(page, "SkinButton2")->click();
+    window<Form13>()->Check_Click(1);
+    walk(window<Form13>());
     page->mnAbout_Click();
-    walk(windows->frmAbout.get());
-    windows->frmAbout.get()->SkinButton2_Click();
-    FormCredits *credits = windows->FormCredits.get();
-    credits->SkinButton1->show();
-    credits->Picture2->show();
+    walk(window<frmAbout>());
+    window<frmAbout>()->SkinButton2_Click();
+    FormCredits *credits = window<FormCredits>();
+    button(credits, "SkinButton1")->show();
+    control(credits, "Picture2")->show();
     walk(credits);
     credits->SkinButton1_Click();
-    windows->frmAbout.get()->SkinButton1_Click();
+    window<frmAbout>()->SkinButton1_Click();
 
     // The pages, each with the dialog its empty Next raises, and the gallery behind page V.
-    auto raiseDialog = [&](SkinWindow *owner, auto &slot) {
+    auto raiseDialog = [&](SkinWindow *owner, auto raised) {
         nextButton(owner)->click();
-        walk(slot.get());
-        slot.get()->SkinButton1_Click();
+        SkinWindow *dialog = raised();
+        walk(dialog);
+        button(dialog, "SkinButton1")->click();
         QVERIFY(waitUntilActive(owner));
     };
-    Form2 *contacts = completePageOne(*windows);
+    Form2 *contacts = completePageOne();
     walk(contacts);
-    raiseDialog(contacts, windows->Form3);
+    raiseDialog(contacts, [this] { return incompleteDialog("Form3"); });
     completePage(contacts);
-    walk(windows->Form4.get());
-    windows->Form6.get()->Show(); // the other branch, on its own
-    walk(windows->Form6.get());
-    raiseDialog(windows->Form6.get(), windows->Form11);
-    windows->Form6.unload();
-    windows->Form4.get()->SkinButton1->click();
-    walk(windows->Form5.get());
-    raiseDialog(windows->Form5.get(), windows->Form10);
-    completePage(windows->Form5.get());
-    Form7 *declaration = windows->Form7.get();
+    walk(window<Form4>());
+    window<Form6>()->Show(); // the other branch, on its own
+    walk(window<Form6>());
+    raiseDialog(window<Form6>(), [this] { return incompleteDialog("Form11"); });
+    unload<Form6>();
+    button(window<Form4>(), "SkinButton1")->click();
+    walk(window<Form5>());
+    raiseDialog(window<Form5>(), [this] { return incompleteDialog("Form10"); });
+    completePage(window<Form5>());
+    Form7 *declaration = window<Form7>();
     walk(declaration);
-    windows->WorkFileErrorDialog.get()->showFor(declaration, QStringLiteral("DAT.JOV"));
-    walk(windows->WorkFileErrorDialog.get());
-    windows->WorkFileErrorDialog.get()->SkinButton1_Click();
+    window<WorkFileErrorDialog>()->showFor(declaration, QStringLiteral("DAT.JOV"));
+    walk(window<WorkFileErrorDialog>());
+    window<WorkFileErrorDialog>()->SkinButton1_Click();
 
     nextButton(declaration)->click();
-    Form12 *registrant = windows->Form12.get();
+    Form12 *registrant = window<Form12>();
     QVERIFY(waitUntilActive(registrant));
     QTest::keyClick(registrant, Qt::Key_9,
                     Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    QVERIFY(registrant->SkinButton2->isVisible());
+    QVERIFY(button(registrant, "SkinButton2")->isVisible());
     walk(registrant);
-    registrant->SkinButton2->click();
-    Form9 *lock = windows->Form9.get();
+    button(registrant, "SkinButton2")->click();
+    Form9 *lock = window<Form9>();
     QVERIFY(waitUntilActive(lock));
-    lock->Text1->setText(QLatin1String(Form9::codeName));
-    lock->Text2->setText(QLatin1String(Form9::password));
+    field(lock, "Text1")->setText(QLatin1String(Form9::codeName));
+    field(lock, "Text2")->setText(QLatin1String(Form9::password));
     walk(lock);
     lock->SkinButton1_Click();
-    Form14 *gallery = windows->Form14.get();
+    Form14 *gallery = window<Form14>();
     QVERIFY(waitUntilActive(gallery));
-    gallery->Text1->setText(QLatin1String(Form14::pictureCode));
+    field(gallery, "Text1")->setText(QLatin1String(Form14::pictureCode));
     gallery->SkinButton2_Click();
-    for (SkinButton *button :
-         {gallery->SkinButton1, gallery->SkinButton3, gallery->SkinButton4, gallery->SkinButton5})
-        button->show();
+    for (const char *exit : {"SkinButton1", "SkinButton3", "SkinButton4", "SkinButton5"})
+        button(gallery, QLatin1String(exit))->show();
     walk(gallery);
     gallery->SkinButton5_Click();
 
     // The send page with its status, its error dialog and its login.
     QVERIFY(waitUntilActive(declaration));
     completePage(declaration);
-    frmMail *sendPage = windows->frmMail.get();
-    sendPage->Frame1->show();
+    frmMail *sendPage = window<frmMail>();
+    control(sendPage, "Frame1")->show();
     walk(sendPage);
-    windows->Form1.get()->showOver(sendPage);
-    walk(windows->Form1.get());
-    windows->Form1.get()->SkinButton1_Click();
-    windows->SmtpLoginDialog.get()->ask(sendPage, QStringLiteral("smtp.contoh.qv"),
-                                        QStringLiteral("sari"));
-    walk(windows->SmtpLoginDialog.get());
+    window<Form1>()->showOver(sendPage);
+    walk(window<Form1>());
+    window<Form1>()->SkinButton1_Click();
+    window<SmtpLoginDialog>()->ask(sendPage, QStringLiteral("smtp.contoh.qv"),
+                                   QStringLiteral("sari"));
+    walk(window<SmtpLoginDialog>());
 
     QCOMPARE(walked.size(), 20);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
@@ -196,9 +196,11 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
 
 void TestAccessibility::pageOneIsAFrameOfNamedControls() {
     // Enough lines for the description's scroll bar to show.
-    page->Text3->setPlainText(QStringLiteral("satu\ndua\ntiga\nempat\nlima\nenam"));
-    page->Combo1->setEditText(QStringLiteral(".usaha"));
-    QTRY_VERIFY(page->Text3->verticalScrollBar()->isVisible());
+    auto *description = control<QPlainTextEdit>(page, "Text3");
+    description->setPlainText(QStringLiteral("satu\ndua\ntiga\nempat\nlima\nenam"));
+    auto *zone = control<QComboBox>(page, "Combo1");
+    zone->setEditText(QStringLiteral(".usaha"));
+    QTRY_VERIFY(description->verticalScrollBar()->isVisible());
     const QList<AccessibleNode> tree = accessibleTree(qApp);
 
     const AccessibleNode *window = findNode(tree, page);
@@ -222,31 +224,32 @@ void TestAccessibility::pageOneIsAFrameOfNamedControls() {
         {"SkinPanel1", "KAVRO"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it) {
-        const AccessibleNode *node = findNode(tree, page->findChild<QWidget *>(it.key()));
+        const AccessibleNode *node = findNode(tree, control(page, it.key()));
         QVERIFY2(node, qPrintable(it.key()));
         QCOMPARE(node->name, it.value());
     }
     // The zone box says what it is; what it holds is its value, also in its edit line.
-    const AccessibleNode *combo = findNode(tree, page->Combo1);
+    const AccessibleNode *combo = findNode(tree, zone);
     QCOMPARE(combo->role, QAccessible::ComboBox);
     QCOMPARE(combo->value, QStringLiteral(".usaha"));
-    const AccessibleNode *edit = findNode(tree, page->Combo1->lineEdit());
+    const AccessibleNode *edit = findNode(tree, zone->lineEdit());
     QVERIFY(edit);
     QCOMPARE(edit->name, QStringLiteral("b. Nama Domain (zona)"));
     QCOMPARE(edit->value, QStringLiteral(".usaha"));
 
-    for (SkinLabel *decoration : page->decorations) {
+    for (int i = 9; i <= 14; ++i) { // the captionless labels
+        auto *decoration = control<SkinLabel>(page, QStringLiteral("SkinLabel%1").arg(i));
         QVERIFY(isDecorative(decoration));
         QVERIFY2(!findNode(tree, decoration), qPrintable(decoration->objectName()));
     }
     // The labels that do say something are still there.
-    QVERIFY(findNode(tree, page->SkinLabel2));
-    QVERIFY(findNode(tree, page->SkinLabel21));
+    QVERIFY(findNode(tree, control(page, "SkinLabel2")));
+    QVERIFY(findNode(tree, control(page, "SkinLabel21")));
 }
 
 void TestAccessibility::viewerLeavesOutItsEmptyCells() {
-    page->SkinButton2->click();
-    Form13 *viewer = windows->Form13.get();
+    button(page, "SkinButton2")->click();
+    Form13 *viewer = window<Form13>();
     QVERIFY(waitUntilActive(viewer));
     const QList<AccessibleNode> tree = accessibleTree(qApp);
     const AccessibleNode *window = findNode(tree, viewer);
@@ -254,7 +257,9 @@ void TestAccessibility::viewerLeavesOutItsEmptyCells() {
     QCOMPARE(window->role, QAccessible::Window);
     QCOMPARE(window->name, QStringLiteral("Informasi Registrasi Domain"));
     for (int i = 0; i < 12; ++i)
-        QCOMPARE(findNode(tree, viewer->SkinLabels[i]) != nullptr, i < 6);
+        QCOMPARE(findNode(tree, control(viewer, QStringLiteral("SkinLabel%1").arg(i + 1))) !=
+                     nullptr,
+                 i < 6);
 }
 
 void TestAccessibility::splashLeavesTheTreeWhenHidden() {

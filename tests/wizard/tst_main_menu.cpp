@@ -1,36 +1,20 @@
-// The main window's menu bar: its entries, the skins it applies, the skin-file dialog,
-// and the switched-off entries that neither a click nor a shortcut can choose.
-#include "quick_start.h"
-#include "support/windows.h"
-#include "support/work_dir.h"
+// The main window's menu bar: the skins it applies, the skin-file dialog and the files it
+// refuses, and the switched-off entries that neither a click nor a shortcut can choose.
+#include "support/gui_fixture.h"
+#include "ui/skin_button.h"
 #include "ui/skin_file.h"
+#include "ui/skin_storage.h"
 #include "wizard/main_window.h"
-#include "app/window_set.h"
 
 #include <QFileDialog>
 #include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QtTest>
 #include <functional>
 
 namespace {
-
-// One line per entry, depth-first: indent, object name, caption, shortcut and state.
-void describe(const QList<QAction *> &actions, int depth, QStringList &lines) {
-    for (QAction *action : actions) {
-        QString line = QString(depth * 2, QLatin1Char(' ')) + action->objectName() +
-                       QLatin1Char(' ') + (action->isSeparator() ? "-" : action->text());
-        if (!action->shortcut().isEmpty())
-            line += QLatin1Char(' ') + action->shortcut().toString();
-        if (!action->isEnabled())
-            line += QStringLiteral(" off");
-        if (action->isCheckable())
-            line += action->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]");
-        lines << line;
-        if (action->menu())
-            describe(action->menu()->actions(), depth + 1, lines);
-    }
-}
 
 // Answers the next file dialog once it is open.
 void answerFileDialog(std::function<void(QFileDialog *)> answer) {
@@ -61,62 +45,23 @@ int circleContrast(QRadioButton *option) {
 
 } // namespace
 
-class TestMainMenu : public QObject {
+class TestMainMenu : public GuiTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
-    void entriesStandAsDesigned();
     void eachSkinEntryAppliesItsSkin();
     void switchedOffEntriesCannotBeChosen();
     void skinFileDialogOffersBothKindsAndSwallowsFailures();
 
 private:
-    QAction *action(const char *name) const {
-        return page->menuBar->findChild<QAction *>(QLatin1String(name));
-    }
-    std::unique_ptr<ScopedWorkDir> work;
-    std::unique_ptr<WindowSet> windows;
+    QAction *action(const char *name) const { return control<QAction>(page, QLatin1String(name)); }
     frmMain *page = nullptr;
 };
 
 void TestMainMenu::init() {
-    work = std::make_unique<ScopedWorkDir>();
-    windows = std::make_unique<WindowSet>(quickStart());
-    page = windows->frmMain.get();
+    GuiTest::init();
+    page = window<frmMain>();
     QVERIFY(waitUntilActive(page));
-}
-
-void TestMainMenu::cleanup() {
-    windows.reset();
-    work.reset();
-}
-
-void TestMainMenu::entriesStandAsDesigned() {
-    QStringList lines;
-    describe(page->menuBar->actions(), 0, lines);
-    QCOMPARE(lines, QStringList({
-                        "mnFile Tampilan",
-                        "  mnBuildSkin Skin",
-                        "    mnSkin1 WinAqua",
-                        "    mnSkin2 BarCharts",
-                        "    mnSkin3 B-Studio",
-                        "    mnSkin4 Metallic",
-                        "    mnMenu5 Zhelezo",
-                        "    mnMenu6 Web-II",
-                        "    mnMenu7 Media",
-                        "    mnMenu8 Military (Transparant)",
-                        "  mnOpenSkin Skin Lainnya..",
-                        "  mnImportWinamp Import WinAmp Ctrl+W off",
-                        "  mnSave &Save Skin Ctrl+S off",
-                        "  mnSep20 -",
-                        "  mnExit Dea&ktifasi Ctrl+K",
-                        "mnControls Controls off",
-                        "  mnAutoApply Auto-Apply Skin [x]",
-                        "  mnApplySkin Apply Skin",
-                        "  mnRemoveSkin Remove Skin",
-                        "mnAbout Detail",
-                    }));
 }
 
 void TestMainMenu::eachSkinEntryAppliesItsSkin() {
@@ -128,13 +73,13 @@ void TestMainMenu::eachSkinEntryAppliesItsSkin() {
         QCOMPARE(page->SkinForm1->CurrentSkin(), page->skinStorages[i]->StoredSkin());
         QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, skins[i]->text());
         // The status options stay readable: their circles show on every background.
-        for (QRadioButton *option : {page->Option1, page->Option2, page->Option3})
-            QVERIFY2(circleContrast(option) >= 60, qPrintable(skins[i]->text()));
+        for (const char *option : {"Option1", "Option2", "Option3"})
+            QVERIFY2(circleContrast(control<QRadioButton>(page, QLatin1String(option))) >= 60,
+                     qPrintable(skins[i]->text()));
     }
 }
 
 void TestMainMenu::switchedOffEntriesCannotBeChosen() {
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
     const SkinRef before = page->SkinForm1->CurrentSkin();
     QList<QSignalSpy *> spies;
     for (const char *name :
@@ -144,8 +89,9 @@ void TestMainMenu::switchedOffEntriesCannotBeChosen() {
     QTest::keyClick(page, Qt::Key_W, Qt::ControlModifier);
     QTest::keyClick(page, Qt::Key_S, Qt::ControlModifier);
     // A click on "Controls" opens nothing; a click on a greyed entry chooses nothing.
-    QTest::mouseClick(page->menuBar, Qt::LeftButton, {},
-                      page->menuBar->actionGeometry(action("mnControls")).center());
+    auto *menuBar = page->findChild<QMenuBar *>();
+    QTest::mouseClick(menuBar, Qt::LeftButton, {},
+                      menuBar->actionGeometry(action("mnControls")).center());
     QVERIFY(!action("mnControls")->menu()->isVisible());
     QMenu *file = action("mnFile")->menu();
     file->popup(page->mapToGlobal(QPoint(0, 0)));
@@ -156,13 +102,13 @@ void TestMainMenu::switchedOffEntriesCannotBeChosen() {
         QCOMPARE(spy->count(), 0);
     qDeleteAll(spies);
     QCOMPARE(page->SkinForm1->CurrentSkin(), before);
-    QCOMPARE(ended.count(), 0);
+    QCOMPARE(endings(), 0);
     file->hide();
 
     // The live shortcut on the same menu does its work: "Dea&ktifasi" ends the run.
     QVERIFY(waitUntilActive(page));
     QTest::keyClick(page, Qt::Key_K, Qt::ControlModifier);
-    QCOMPARE(ended.count(), 1);
+    QCOMPARE(endings(), 1);
 }
 
 void TestMainMenu::skinFileDialogOffersBothKindsAndSwallowsFailures() {
@@ -176,20 +122,25 @@ void TestMainMenu::skinFileDialogOffersBothKindsAndSwallowsFailures() {
     QCOMPARE(filters, QStringList({"Skin Files (*.skn)", "Old-styled skins (*.xml)"}));
     QCOMPARE(page->SkinForm1->CurrentSkin(), before);
 
-    // A file that is no skin changes nothing and says nothing; a good one is applied.
+    // A file that is no skin changes nothing, says nothing and replays no entrance (the
+    // ways a file is refused are the skin file tests'); a good one is applied.
     auto choose = [this](const QString &name) {
         answerFileDialog([this, name](QFileDialog *dialog) {
             dialog->selectNameFilter(QStringLiteral("Old-styled skins (*.xml)"));
-            dialog->selectFile(work->filePath(name));
+            dialog->selectFile(work().filePath(name));
             static_cast<QDialog *>(dialog)->accept(); // as the Open button does
         });
         action("mnOpenSkin")->trigger();
     };
-    work->write(QStringLiteral("rusak.xml"), "<veld-skin version=\"1\"><skin>");
+    SkinButton *next = button(page, "SkinButton3");
+    QTRY_VERIFY(!next->SkinElement()->isRunning());
+    const QRect nextPlace = next->geometry();
+    work().write(QStringLiteral("rusak.xml"), "<veld-skin version=\"1\"><skin>");
     choose(QStringLiteral("rusak.xml"));
     QCOMPARE(page->SkinForm1->CurrentSkin(), before);
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
-    work->write(QStringLiteral("media.xml"), writeSkinXml(*page->skinStorages[6]->StoredSkin()));
+    QCOMPARE(next->geometry(), nextPlace);
+    work().write(QStringLiteral("media.xml"), writeSkinXml(*page->skinStorages[6]->StoredSkin()));
     choose(QStringLiteral("media.xml"));
     QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, QStringLiteral("Media"));
 }

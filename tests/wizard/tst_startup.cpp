@@ -1,26 +1,26 @@
 // Start-up: the main window hides, the splash comes and goes, the window shows, and
 // WinAqua is applied with the entrance of the panel and buttons.
-#include "quick_start.h"
-#include "support/work_dir.h"
-#include "ui/skin_file.h"
+#include "support/gui_fixture.h"
+#include "ui/skin_button.h"
+#include "ui/skin_panel.h"
+#include "ui/skin_storage.h"
+#include "ui/splash_screen.h"
 #include "wizard/main_window.h"
-#include "app/window_set.h"
 
-#include <QDir>
-#include <QtTest>
+#include <QComboBox>
 
-class TestStartup : public QObject {
+class TestStartup : public GuiTest {
     Q_OBJECT
 private slots:
     void loadRunsItsStepsInOrder();
     void mainWindowExistsWhileTheSplashIsUp();
     void everySkinChangeReplaysTheEntrance();
-    void skinFileThatCannotBeUsedChangesNothing();
 };
 
 void TestStartup::loadRunsItsStepsInOrder() {
-    // Made by hand rather than through the window set, to watch its load from the start.
-    frmMain page(quickStart().splashMilliseconds);
+    // Made apart from the window set, to watch its load from the start.
+    const std::unique_ptr<frmMain> made = mainWindowApart();
+    frmMain &page = *made;
     page.show();
     QStringList steps;
     auto visibility = [&page] { return page.isVisible() ? "shown" : "hidden"; };
@@ -42,12 +42,10 @@ void TestStartup::loadRunsItsStepsInOrder() {
 }
 
 void TestStartup::mainWindowExistsWhileTheSplashIsUp() {
-    StartupOptions options = quickStart();
-    options.splashMilliseconds = 300;
-    WindowSet windows(options);
-    frmMain *page = windows.frmMain.get();
+    restartWithSplash(300);
+    frmMain *page = window<frmMain>();
     // Made and loaded at once: the splash waits on a timer, not in a loop of its own.
-    QVERIFY(windows.frmMain.loaded());
+    QVERIFY(loaded<frmMain>());
     QVERIFY(page->Splash1->isVisible());
     QVERIFY(!page->isVisible());
     QVERIFY(!page->SkinForm1->CurrentSkin());
@@ -57,53 +55,31 @@ void TestStartup::mainWindowExistsWhileTheSplashIsUp() {
 }
 
 void TestStartup::everySkinChangeReplaysTheEntrance() {
-    WindowSet windows(quickStart());
-    frmMain *page = windows.frmMain.get();
+    frmMain *page = window<frmMain>();
     QVERIFY(page->isVisible());
-    SkinElement *panel = page->SkinPanel1->SkinElement();
-    SkinElement *informasi = page->SkinButton2->SkinElement();
-    SkinElement *next = page->SkinButton3->SkinElement();
-    QVERIFY(panel && informasi && next);
     // Each element has jumped off its place and a script brings it back.
-    QVERIFY(page->SkinPanel1->geometry() != panel->homeGeometry());
-    QVERIFY(page->SkinButton2->geometry() != informasi->homeGeometry());
-    QVERIFY(page->SkinButton3->geometry() != next->homeGeometry());
+    for (const char *name : {"SkinPanel1", "SkinButton2", "SkinButton3"}) {
+        QWidget *flying = control(page, QLatin1String(name));
+        const SkinElement *element = dynamic_cast<Skinnable *>(flying)->SkinElement();
+        QVERIFY2(element && flying->geometry() != element->homeGeometry(), name);
+    }
 
     // Another skin: the controls are re-skinned (new elements) and fly in again from
     // their places.
-    const QRect nextHome = next->homeGeometry();
+    SkinButton *next = button(page, "SkinButton3");
+    QTRY_VERIFY(!next->SkinElement()->isRunning());
+    const QRect nextHome = next->SkinElement()->homeGeometry();
     const SkinRef media = page->skinStorages[6]->StoredSkin();
     page->ApplySkinToMain(media);
     QCOMPARE(page->SkinForm1->CurrentSkin(), media);
-    QCOMPARE(page->SkinButton3->SkinElement()->homeGeometry(), nextHome);
-    QCOMPARE(page->SkinButton3->SkinElement()->TopValue(), nextHome.y() + 80);
-    QCOMPARE(page->Text1->palette().color(QPalette::Base), media->ControlColor1);
-    QCOMPARE(page->Combo1->palette().color(QPalette::Text), media->ControlColor2);
-    QSignalSpy done(page->SkinButton3->SkinElement(), &SkinElement::scriptFinished);
+    QCOMPARE(next->SkinElement()->homeGeometry(), nextHome);
+    QVERIFY(next->geometry() != nextHome);
+    QCOMPARE(field(page, "Text1")->palette().color(QPalette::Base), media->ControlColor1);
+    QCOMPARE(control<QComboBox>(page, "Combo1")->palette().color(QPalette::Text),
+             media->ControlColor2);
+    QSignalSpy done(next->SkinElement(), &SkinElement::scriptFinished);
     QVERIFY(done.wait(4000));
-    QCOMPARE(page->SkinButton3->geometry(), page->SkinButton3->SkinElement()->homeGeometry());
-}
-
-void TestStartup::skinFileThatCannotBeUsedChangesNothing() {
-    ScopedWorkDir work;
-    WindowSet windows(quickStart());
-    frmMain *page = windows.frmMain.get();
-    const SkinRef before = page->SkinForm1->CurrentSkin();
-    QTRY_VERIFY(!page->SkinButton3->SkinElement()->isRunning());
-    const QRect buttonPlace = page->SkinButton3->geometry();
-
-    work.write(QStringLiteral("putus.skn"), "VELD-SKIN 1\n[skin]\ntitle = Putus\n");
-    QVERIFY(QDir().mkdir(QStringLiteral("folder.skn")));
-    for (const char *name : {"putus.skn", "tidak-ada.skn", "folder.skn"}) {
-        QVERIFY(!page->openSkinFile(work.filePath(QLatin1String(name))));
-        QCOMPARE(page->SkinForm1->CurrentSkin(), before);
-        QCOMPARE(page->SkinButton3->geometry(), buttonPlace); // no entrance replayed
-    }
-
-    // A good file, written out from a built-in skin, is taken.
-    work.write(QStringLiteral("media.skn"), writeSkinText(*page->skinStorages[6]->StoredSkin()));
-    QVERIFY(page->openSkinFile(work.filePath(QStringLiteral("media.skn"))));
-    QCOMPARE(page->SkinForm1->CurrentSkin()->SkinTitle, QStringLiteral("Media"));
+    QCOMPARE(next->geometry(), nextHome);
 }
 
 QTEST_MAIN(TestStartup)

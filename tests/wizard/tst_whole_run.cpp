@@ -1,20 +1,23 @@
 // Whole runs through the real windows: page I to "Selesai" with the mail a real SMTP server
 // receives compared byte for byte, a run left halfway and the fresh run after it, no page
-// completed under its dialog and one window on the screen at every step; and what every
-// page does when a work file cannot be written.
+// completed under its dialog and one window on the screen at every step, the keyboard alone;
+// and what every page does when a work file cannot be written.
 #include "extras/credits_roll.h"
 #include "mail/send_page.h"
-#include "mail/send_run.h"
-#include "quick_start.h"
+#include "support/gui_fixture.h"
 #include "support/smtp_test_server.h"
-#include "support/work_dir.h"
+#include "ui/skin_button.h"
+#include "ui/skin_label.h"
+#include "ui/skin_storage.h"
+#include "wizard/contact_page.h"
+#include "wizard/declaration_page.h"
 #include "wizard/information_viewer.h"
+#include "wizard/main_window.h"
+#include "wizard/record_choice_page.h"
 #include "wizard/work_file_error_dialog.h"
-#include "wizard_run.h"
 
 #include <QDir>
 #include <QTimeZone>
-#include <QtTest>
 
 namespace {
 
@@ -220,15 +223,13 @@ bool activeWithFocus(const QString &window) {
 
 } // namespace
 
-class TestWholeRun : public QObject {
+class TestWholeRun : public GuiTest {
     Q_OBJECT
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
     void registrationArrivesAndSelesaiClearsUp_data();
     void registrationArrivesAndSelesaiClearsUp();
-    void noPageIsCompletedUnderItsDialog();
     void keyboardAloneCompletesARegistration();
     void handTypedZoneEndsWithTheRegistrantLine();
     void pageKeepsEverythingWhenAWorkFileFails_data();
@@ -242,8 +243,6 @@ private:
     frmMail *sendingToTestServer();
 
     SmtpTestServer aiosmtpd;
-    std::unique_ptr<ScopedWorkDir> work;
-    std::unique_ptr<WindowSet> windows;
 };
 
 void TestWholeRun::initTestCase() {
@@ -252,27 +251,23 @@ void TestWholeRun::initTestCase() {
 }
 
 void TestWholeRun::init() {
-    work = std::make_unique<ScopedWorkDir>();
+    GuiTest::init();
     startRun();
-}
-
-void TestWholeRun::cleanup() {
-    windows.reset();
-    work.reset();
 }
 
 // The send page, sending to the test server by a clock that stands still.
 frmMail *TestWholeRun::sendingToTestServer() {
-    frmMail *sendPage = windows->frmMail.get();
+    frmMail *sendPage = window<frmMail>();
     sendPage->setServerPort(aiosmtpd.port());
     sendPage->setClock(
         [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
     return sendPage;
 }
 
+// A fresh window set in the same work folder.
 void TestWholeRun::startRun() {
-    windows = std::make_unique<WindowSet>(quickStart());
-    QVERIFY(waitUntilActive(windows->frmMain.get()));
+    restart();
+    QVERIFY(waitUntilActive(window<frmMain>()));
     QCOMPARE(shownWindows(), QStringList{"frmMain"});
 }
 
@@ -280,23 +275,21 @@ void TestWholeRun::startRun() {
 // does; then a run that leaves by "Dea&ktifasi", chosen by its mnemonic on page I. Both leave the
 // work files as they were.
 void TestWholeRun::leaveTwoRunsHalfway() {
-    completePage(reachPage(*windows, QStringLiteral("Form5")));
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
-    windows->Form7.get()->close();
-    QCOMPARE(ended.count(), 1);
+    completePage(reachPage(QStringLiteral("Form5")));
+    window<Form7>()->close();
+    QCOMPARE(endings(), 1);
     QCOMPARE(shownWindows(), QStringList());
-    const QByteArray leftBehind = work->read("DAT.JOV");
+    const QByteArray leftBehind = work().read("DAT.JOV");
     QCOMPARE(leftBehind, documentHead + nameServerSections);
 
     startRun();
-    QSignalSpy endedAgain(windows.get(), &WindowSet::ended);
     press(Qt::Key_Alt, Qt::AltModifier); // the menu bar, then "Tampilan", then its mnemonic
     press(Qt::Key_Down);
     press(Qt::Key_K);
-    QCOMPARE(endedAgain.count(), 1);
+    QCOMPARE(endings(), 1);
     QCOMPARE(shownWindows(), QStringList());
-    QCOMPARE(work->read("DAT.JOV"), leftBehind);
-    QVERIFY(work->exists("DATM2.JOV") && !work->exists("DATM3.JOV"));
+    QCOMPARE(work().read("DAT.JOV"), leftBehind);
+    QVERIFY(work().exists("DATM2.JOV") && !work().exists("DATM3.JOV"));
     startRun();
 }
 
@@ -316,57 +309,17 @@ void TestWholeRun::registrationArrivesAndSelesaiClearsUp() {
     if (afterRunsLeftHalfway)
         leaveTwoRunsHalfway();
 
-    // Each page is the one window on the screen while it is filled in.
+    // Each page is the one window on the screen while it is filled in. Under its
+    // incomplete-data dialog a page takes no click, not even on "Selanjutnya", so no section
+    // is written twice; the dialog closed through the window manager leads back to the page,
+    // and the page then goes on once.
     QStringList visited;
-    completePageOne(*windows);
     while (SkinWindow *page = onlyShownWindow()) {
         visited << page->objectName();
         QVERIFY(waitUntilActive(page));
-        if (auto *choice = qobject_cast<Form4 *>(page))
-            (recordPage == QLatin1String("Form5") ? choice->SkinButton1 : choice->SkinButton2)
+        if (qobject_cast<Form4 *>(page)) {
+            button(page, recordPage == QLatin1String("Form5") ? "SkinButton1" : "SkinButton2")
                 ->click();
-        else if (qobject_cast<frmMail *>(page))
-            break;
-        else
-            completePage(page);
-    }
-    QCOMPARE(visited, (QStringList{"Form2", "Form4", recordPage, "Form7", "frmMail"}));
-
-    const QByteArray document =
-        documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n";
-    QCOMPARE(work->read("DAT.JOV"), document);
-    QCOMPARE(work->read("DAT0.JOV"), trailerFile);
-    frmMail *sendPage = sendingToTestServer();
-    sendPage->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
-    const qsizetype before = aiosmtpd.received().size();
-    bool completed = false;
-    QVERIFY(sendAndWait(sendPage, &completed) && completed);
-
-    const QList<ReceivedMail> mails = aiosmtpd.received();
-    QCOMPARE(mails.size(), before + 1);
-    QCOMPARE(mails.last().greetingName, QByteArray("jov-mailer"));
-    QCOMPARE(mails.last().mailFrom, QByteArray("sari@lumbung.usaha.qv"));
-    QCOMPARE(mails.last().recipients, QByteArrayList{"daftar-usaha@nic.qv"});
-    QCOMPARE(mails.last().message, expectedMail(document));
-
-    // "Selesai": the six work files go, and with them every window and the run.
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
-    sendPage->SkinButton2->click();
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(shownWindows(), QStringList());
-    QCOMPARE(QDir(work->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
-}
-
-// Under its incomplete-data dialog a page takes no click, not even on "Selanjutnya", so no
-// section is written twice; the dialog closed through the window manager leads back to
-// the page, and the page then goes on once.
-void TestWholeRun::noPageIsCompletedUnderItsDialog() {
-    QStringList visited;
-    while (SkinWindow *page = onlyShownWindow()) {
-        visited << page->objectName();
-        QVERIFY(waitUntilActive(page));
-        if (auto *choice = qobject_cast<Form4 *>(page)) {
-            choice->SkinButton1->click();
             continue;
         }
         if (qobject_cast<frmMail *>(page))
@@ -380,9 +333,9 @@ void TestWholeRun::noPageIsCompletedUnderItsDialog() {
         QCOMPARE(pageAndDialog.size(), 2);
 
         fillPage(page);
-        const QByteArray before = work->read("DAT.JOV");
+        const QByteArray before = work().read("DAT.JOV");
         clickThroughWindowSystem(next);
-        QCOMPARE(work->read("DAT.JOV"), before);
+        QCOMPARE(work().read("DAT.JOV"), before);
         QCOMPARE(shownWindows(), pageAndDialog);
 
         dialog->close();
@@ -390,9 +343,30 @@ void TestWholeRun::noPageIsCompletedUnderItsDialog() {
         QCOMPARE(shownWindows(), QStringList{page->objectName()});
         clickThroughWindowSystem(next);
     }
-    QCOMPARE(visited, (QStringList{"frmMain", "Form2", "Form4", "Form5", "Form7", "frmMail"}));
-    QCOMPARE(work->read("DAT.JOV"),
-             documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n");
+    QCOMPARE(visited, (QStringList{"frmMain", "Form2", "Form4", recordPage, "Form7", "frmMail"}));
+
+    const QByteArray document =
+        documentHead + recordSections + declarationAndRegistrant + trailerFile + "\r\n";
+    QCOMPARE(work().read("DAT.JOV"), document);
+    QCOMPARE(work().read("DAT0.JOV"), trailerFile);
+    frmMail *sendPage = sendingToTestServer();
+    field(sendPage, "txtEmailServer")->setText(QStringLiteral("127.0.0.1"));
+    const qsizetype before = aiosmtpd.received().size();
+    bool completed = false;
+    QVERIFY(sendAndWait(sendPage, &completed) && completed);
+
+    const QList<ReceivedMail> mails = aiosmtpd.received();
+    QCOMPARE(mails.size(), before + 1);
+    QCOMPARE(mails.last().greetingName, QByteArray("jov-mailer"));
+    QCOMPARE(mails.last().mailFrom, QByteArray("sari@lumbung.usaha.qv"));
+    QCOMPARE(mails.last().recipients, QByteArrayList{"daftar-usaha@nic.qv"});
+    QCOMPARE(mails.last().message, expectedMail(document));
+
+    // "Selesai": the six work files go, and with them every window and the run.
+    button(sendPage, "SkinButton2")->click();
+    QCOMPARE(endings(), 1);
+    QCOMPARE(shownWindows(), QStringList());
+    QCOMPARE(QDir(work().path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
 // An applicant without a mouse: the menu, the about box, the credits, the viewer, every page
@@ -410,7 +384,7 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
     for (int entry = 1; entry < 7; ++entry)
         press(Qt::Key_Down);
     press(Qt::Key_Return);
-    frmMain *pageOne = windows->frmMain.get();
+    frmMain *pageOne = window<frmMain>();
     QCOMPARE(pageOne->SkinForm1->CurrentSkin(), pageOne->skinStorages[6]->StoredSkin());
 
     // Detail, its credits, and back: any key brings out the credits' "Baiklah..".
@@ -420,7 +394,7 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
     QVERIFY(activeWithFocus("frmAbout"));
     QVERIFY(tabTo("SkinButton2"));
     press(Qt::Key_Space);
-    QVERIFY(waitUntilActive(windows->FormCredits.get()));
+    QVERIFY(waitUntilActive(window<FormCredits>()));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("FormCredits/SkinButton1"));
     press(Qt::Key_Space);
@@ -450,14 +424,14 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
     press(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("frmMain/SkinButton2"));
     press(Qt::Key_Return);
-    Form13 *viewer = windows->Form13.get();
+    Form13 *viewer = window<Form13>();
     QVERIFY(activeWithFocus("Form13"));
     QVERIFY(tabTo("Check2"));
     press(Qt::Key_Space);
-    QVERIFY(viewer->RichTextBoxes[1]->isVisible());
+    QVERIFY(control(viewer, "RichTextBox2")->isVisible());
     QVERIFY(tabTo("SkinButton1"));
     press(Qt::Key_Space);
-    QVERIFY(viewer->RichTextBoxes[6]->isVisible());
+    QVERIFY(control(viewer, "RichTextBox7")->isVisible());
     QVERIFY(tabTo("SkinButton2"));
     press(Qt::Key_Return);
     QTRY_VERIFY(!viewer->isVisible());
@@ -538,33 +512,31 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
         documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n";
     QCOMPARE(aiosmtpd.received().last().message, expectedMail(document));
 
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
     press(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("frmMail/SkinButton2"));
     press(Qt::Key_Space);
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!work->exists("DAT.JOV"));
+    QCOMPARE(endings(), 1);
+    QVERIFY(!work().exists("DAT.JOV"));
 }
 
 void TestWholeRun::handTypedZoneEndsWithTheRegistrantLine() {
-    completePage(reachPage(*windows, QStringLiteral("Form7"), QStringLiteral(".pribadi")));
-    QVERIFY(windows->frmMail.loaded());
-    const QByteArray document = work->read("DAT.JOV");
+    completePage(reachPage(QStringLiteral("Form7"), QStringLiteral(".pribadi")));
+    QVERIFY(loaded<frmMail>());
+    const QByteArray document = work().read("DAT.JOV");
     QVERIFY(document.startsWith("\r\n" + QByteArray(71, '-') + "\r\n"));
     QVERIFY(document.endsWith("11b. E-MAIL-PENDAFTAR...: sari@lumbung.usaha.qv\r\n\r\n"));
-    QCOMPARE(work->read("DAT0.JOV"), QByteArray());
+    QCOMPARE(work().read("DAT0.JOV"), QByteArray());
 }
 
 void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails_data() {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QString>("blocked");
+    // How each obstacle makes a work file fail is the work file tests' table; here every
+    // page meets one, and the two that stop a page halfway through its files.
     for (const char *page : {"frmMain", "Form2", "Form5", "Form6", "Form7"})
         QTest::addRow("%s, directory in place of DAT.JOV", page) << page << "directory"
                                                                  << "DAT.JOV";
-    for (const char *page : {"Form2", "Form5", "Form6", "Form7"})
-        QTest::addRow("%s, full disk", page) << page << "full disk"
-                                             << "DAT.JOV";
     // Page I's document is written by then: the page must not go on with half its files.
     QTest::newRow("frmMain, full disk under DAT0.JOV") << "frmMain"
                                                        << "full disk"
@@ -581,13 +553,13 @@ void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails() {
     if (obstacle == QLatin1String("full disk") && !QFile::exists(QStringLiteral("/dev/full")))
         QSKIP("no /dev/full on this machine");
     const bool pageOne = page == QLatin1String("frmMain");
-    SkinWindow *window = pageOne ? windows->frmMain.get() : reachPage(*windows, page);
+    SkinWindow *window = pageOne ? this->window<frmMain>() : reachPage(page);
     fillPage(window);
     QLineEdit *field = window->findChildren<QLineEdit *>().last();
     const QString typed = field->text();
     SkinButton *next = nextButton(window);
-    const QByteArray document = work->read("DAT.JOV");
-    const QByteArray trailer = work->read("DAT0.JOV");
+    const QByteArray document = work().read("DAT.JOV");
+    const QByteArray trailer = work().read("DAT0.JOV");
     QVERIFY(QFile::remove(blocked) || pageOne);
     if (obstacle == QLatin1String("directory"))
         QVERIFY(QDir().mkdir(blocked));
@@ -595,30 +567,30 @@ void TestWholeRun::pageKeepsEverythingWhenAWorkFileFails() {
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), blocked));
 
     next->click();
-    QVERIFY(windows->WorkFileErrorDialog.loaded());
-    QPointer<WorkFileErrorDialog> error = windows->WorkFileErrorDialog.get();
+    QVERIFY(loaded<WorkFileErrorDialog>());
+    QPointer<WorkFileErrorDialog> error = this->window<WorkFileErrorDialog>();
     QVERIFY(error->isVisible());
-    QVERIFY(error->SkinLabel2->text().contains(blocked));
+    QVERIFY(control<SkinLabel>(error, "SkinLabel2")->text().contains(blocked));
     QCOMPARE(error->SkinForm1->CurrentSkin(), window->SkinForm1->CurrentSkin());
     QVERIFY(window->isVisible());
     QCOMPARE(field->text(), typed);
-    QCOMPARE(windows->Form2.loaded(), !pageOne);
-    QVERIFY(!windows->Form4.loaded() && !windows->frmMail.loaded());
-    QCOMPARE(windows->Form7.loaded(), page == QLatin1String("Form7"));
+    QCOMPARE(loaded<Form2>(), !pageOne);
+    QVERIFY(!loaded<Form4>() && !loaded<frmMail>());
+    QCOMPARE(loaded<Form7>(), page == QLatin1String("Form7"));
     if (pageOne) // stopped at the file that failed
-        QVERIFY(!work->exists("DATM1.JOV"));
+        QVERIFY(!work().exists("DATM1.JOV"));
     if (obstacle == QLatin1String("missing")) // read before anything is written
-        QVERIFY(work->read("DAT.JOV") == document && !work->exists("DATM3.JOV"));
+        QVERIFY(work().read("DAT.JOV") == document && !work().exists("DATM3.JOV"));
 
     // Its button leads back to the page, which goes on once the file can be used again.
-    error->SkinButton1->click();
+    button(error, "SkinButton1")->click();
     QVERIFY(window->isVisible());
     QFile::remove(blocked) || QDir().rmdir(blocked);
-    work->write(blocked, blocked == QLatin1String("DAT.JOV") ? document : trailer);
+    work().write(blocked, blocked == QLatin1String("DAT.JOV") ? document : trailer);
     next->click();
     QVERIFY(!error || !error->isVisible());
-    QVERIFY(work->read("DAT.JOV").startsWith(document));
-    QVERIFY(work->read("DAT.JOV").size() > document.size());
+    QVERIFY(work().read("DAT.JOV").startsWith(document));
+    QVERIFY(work().read("DAT.JOV").size() > document.size());
 }
 
 void TestWholeRun::closingAPageThroughTheWindowManagerEndsTheRun_data() {
@@ -629,13 +601,11 @@ void TestWholeRun::closingAPageThroughTheWindowManagerEndsTheRun_data() {
 
 void TestWholeRun::closingAPageThroughTheWindowManagerEndsTheRun() {
     QFETCH(QString, page);
-    SkinWindow *window =
-        page == QLatin1String("frmMain") ? windows->frmMain.get() : reachPage(*windows, page);
-    QVERIFY(window && window->isVisible());
-    QSignalSpy ended(windows.get(), &WindowSet::ended);
-    window->close();
-    QCOMPARE(ended.count(), 1);
-    QVERIFY(!windows->frmMain.loaded() && !windows->Form2.loaded());
+    SkinWindow *shown = page == QLatin1String("frmMain") ? window<frmMain>() : reachPage(page);
+    QVERIFY(shown && shown->isVisible());
+    shown->close();
+    QCOMPARE(endings(), 1);
+    QVERIFY(!loaded<frmMain>() && !loaded<Form2>());
 }
 
 QTEST_MAIN(TestWholeRun)

@@ -1,0 +1,190 @@
+#include "gui_fixture.h"
+
+#include "accessibility_walk.h"
+#include "app/window_set.h"
+#include "extras/about_box.h"
+#include "extras/credits_roll.h"
+#include "extras/gallery_lock.h"
+#include "extras/gallery_page.h"
+#include "mail/send_page.h"
+#include "mail/smtp_error_dialog.h"
+#include "mail/smtp_login_dialog.h"
+#include "wizard/incomplete_data_dialog.h"
+#include "wizard/contact_page.h"
+#include "wizard/declaration_message_box.h"
+#include "wizard/declaration_page.h"
+#include "wizard/incomplete_data_dialog.h"
+#include "wizard/information_viewer.h"
+#include "wizard/mail_exchanger_page.h"
+#include "wizard/main_window.h"
+#include "wizard/name_server_page.h"
+#include "wizard/record_choice_page.h"
+#include "app/window_set.h"
+#include "wizard/work_file_error_dialog.h"
+
+#include <QSignalSpy>
+
+namespace {
+
+// Calls `visit` with the slot of the window set that holds the window of that class name.
+template <class Set, class Visit> void visitSlot(Set &windows, QByteArrayView name, Visit visit) {
+#define VELD_SLOT(Window)                                                                          \
+    if (name == #Window)                                                                           \
+        return visit(windows.Window);
+    VELD_SLOT(frmMain)
+    VELD_SLOT(FormMessageBox)
+    VELD_SLOT(Form2)
+    VELD_SLOT(Form3)
+    VELD_SLOT(Form4)
+    VELD_SLOT(Form5)
+    VELD_SLOT(Form10)
+    VELD_SLOT(Form6)
+    VELD_SLOT(Form11)
+    VELD_SLOT(Form7)
+    VELD_SLOT(Form12)
+    VELD_SLOT(Form13)
+    VELD_SLOT(WorkFileErrorDialog)
+    VELD_SLOT(frmMail)
+    VELD_SLOT(Form1)
+    VELD_SLOT(SmtpLoginDialog)
+    VELD_SLOT(frmAbout)
+    VELD_SLOT(FormCredits)
+    VELD_SLOT(Form9)
+    VELD_SLOT(Form14)
+#undef VELD_SLOT
+    qFatal("the window set holds no %s", name.data());
+}
+
+StartupOptions quickStart(const QString &helpFolder) {
+    StartupOptions options;
+    options.splashMilliseconds = 0; // no splash to wait for
+    options.helpFolder = helpFolder;
+    return options;
+}
+
+} // namespace
+
+bool activateAgain(SkinWindow *window) {
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    if (!QTest::qWaitFor([&other] { return other.isActiveWindow(); }, 5000))
+        return false;
+    window->Show();
+    return waitUntilActive(window);
+}
+
+QStringList modalDialogCheck(SkinWindow *window, const QString &caption) {
+    return modalDialogProblems(accessibleTree(qApp), window, caption);
+}
+
+QStringList tabOrder(QWidget *window) {
+    const auto skipped = [window](QWidget *w) {
+        return w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window) || w->window() != window;
+    };
+    QWidget *first = window->nextInFocusChain();
+    while (skipped(first))
+        first = first->nextInFocusChain();
+    QStringList names;
+    QWidget *w = first;
+    do {
+        names << w->objectName();
+        do
+            w = w->nextInFocusChain();
+        while (w != first && skipped(w));
+    } while (w != first);
+    return names;
+}
+
+bool sendAndWait(frmMail *page, bool *completed) {
+    QSignalSpy finished(page, &frmMail::sendFinished);
+    button(page, "SkinButton1")->click();
+    if (!finished.wait(10000))
+        return false;
+    *completed = finished.first().first().toBool();
+    return true;
+}
+
+GuiTest::GuiTest() = default;
+GuiTest::~GuiTest() = default;
+
+void GuiTest::init() {
+    cleanup(); // what a failed cleanup left
+    work_ = std::make_unique<ScopedWorkDir>();
+    restart();
+}
+
+void GuiTest::cleanup() {
+    windows_.reset();
+    work_.reset();
+}
+
+void GuiTest::restart(const QString &helpFolder) {
+    windows_.reset();
+    windows_ = std::make_unique<WindowSet>(quickStart(helpFolder));
+    endings_ = 0;
+    connect(windows_.get(), &WindowSet::ended, this, [this] { ++endings_; });
+}
+
+void GuiTest::end() {
+    windows_->End();
+}
+
+std::unique_ptr<frmMain> GuiTest::mainWindowApart() {
+    return std::make_unique<frmMain>(windows_->options.splashMilliseconds);
+}
+
+void GuiTest::restartWithSplash(int milliseconds) {
+    StartupOptions options = quickStart(QString());
+    options.splashMilliseconds = milliseconds;
+    windows_.reset();
+    windows_ = std::make_unique<WindowSet>(options);
+    endings_ = 0;
+    connect(windows_.get(), &WindowSet::ended, this, [this] { ++endings_; });
+}
+
+IncompleteDataDialog *GuiTest::incompleteDialog(const char *name) {
+    return static_cast<IncompleteDataDialog *>(windowNamed(name));
+}
+
+SkinWindow *GuiTest::windowNamed(const char *name) {
+    SkinWindow *found = nullptr;
+    visitSlot(*windows_, name, [&found](auto &slot) { found = slot.get(); });
+    return found;
+}
+
+bool GuiTest::isLoaded(const char *name) const {
+    bool isLoaded = false;
+    visitSlot(*windows_, name, [&isLoaded](const auto &slot) { isLoaded = slot.loaded(); });
+    return isLoaded;
+}
+
+void GuiTest::unloadNamed(const char *name) {
+    visitSlot(*windows_, name, [](auto &slot) { slot.unload(); });
+}
+
+Form2 *GuiTest::completePageOne(const QString &zone) {
+    frmMain *page = window<frmMain>();
+    fillPage(page, zone);
+    nextButton(page)->click();
+    return loaded<Form2>() ? window<Form2>() : nullptr;
+}
+
+SkinWindow *GuiTest::reachPage(const QString &name, const QString &zone) {
+    SkinWindow *page = completePageOne(zone);
+    if (!page || name == QLatin1String("Form2"))
+        return page;
+    completePage(page);
+    Form4 *choice = window<Form4>();
+    if (name == QLatin1String("Form4"))
+        return choice;
+    if (name == QLatin1String("Form6")) {
+        button(choice, "SkinButton2")->click();
+        return window<Form6>();
+    }
+    button(choice, "SkinButton1")->click();
+    if (name == QLatin1String("Form5"))
+        return window<Form5>();
+    completePage(window<Form5>());
+    return window<Form7>();
+}

@@ -1,0 +1,97 @@
+// The GUI test fixture: every test function gets a fresh work folder and a fresh set of the
+// program's windows, with the helpers that find, wait for and drive them. Tests reach the
+// windows only through it, and controls by their object names.
+#pragma once
+
+#include "wizard_walk.h"
+#include "work_dir.h"
+
+#include <QApplication>
+#include <QtTest>
+#include <algorithm>
+#include <memory>
+
+class WindowSet;
+class frmMain;
+class frmMail;
+class Form2;
+class IncompleteDataDialog;
+
+// True once the widget's window is the active window (within five seconds). The offscreen
+// platform activates a window on the next turn of the event loop, and QTest's own wait for
+// activation does not wait there.
+inline bool waitUntilActive(QWidget *widget) {
+    return QTest::qWaitFor([widget] { return widget->isActiveWindow(); }, 5000);
+}
+
+// Another window takes the focus and gives it back: the window is activated anew.
+bool activateAgain(SkinWindow *window);
+
+template <class Predicate> int countTopLevel(Predicate predicate) {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return int(std::count_if(windows.begin(), windows.end(), predicate));
+}
+
+// Problems a screen reader would have with the window as a modal dialog of that caption:
+// empty when it is one, made of named controls.
+QStringList modalDialogCheck(SkinWindow *window, const QString &caption);
+
+// The object names of the window's controls in the order Tab walks them.
+QStringList tabOrder(QWidget *window);
+// Presses "Kirimkan" and waits until the send has ended; false when it never does.
+bool sendAndWait(frmMail *page, bool *completed);
+
+class GuiTest : public QObject {
+    Q_OBJECT
+public:
+    GuiTest();
+    ~GuiTest() override;
+
+protected slots:
+    // A test class with an init() or cleanup() of its own calls these first.
+    void init();
+    void cleanup();
+
+protected:
+    // The window of that class, made now if it is not loaded.
+    template <class Window> Window *window() {
+        return static_cast<Window *>(windowNamed(Window::staticMetaObject.className()));
+    }
+    template <class Window> bool loaded() const {
+        return isLoaded(Window::staticMetaObject.className());
+    }
+    template <class Window> void unload() { unloadNamed(Window::staticMetaObject.className()); }
+    // The incomplete-data dialogs are windows of one class: each is found by its name
+    // (FormMessageBox, Form3, Form10, Form11).
+    IncompleteDataDialog *incompleteDialog(const char *name);
+    // "End": every window closes and the run stops.
+    void end();
+    // How often the run of the current window set has ended.
+    int endings() const { return endings_; }
+    // A fresh window set in the same work folder, its help topics looked for in the folder
+    // given (none: beside the program).
+    void restart(const QString &helpFolder = QString());
+    ScopedWorkDir &work() { return *work_; }
+
+    // A main window made apart from the window set, to watch its load from the start.
+    std::unique_ptr<frmMain> mainWindowApart();
+    // A fresh window set whose main window keeps its splash up this long.
+    void restartWithSplash(int milliseconds);
+
+    // Page I with the zone text given, and page II if that is where it led.
+    Form2 *completePageOne(const QString &zone = QStringLiteral(".usaha"));
+    // Runs the wizard from a fresh page I up to the page named (Form2, Form4, Form5, Form6 or
+    // Form7), which is returned empty; pages before it are completed on the way.
+    SkinWindow *reachPage(const QString &name, const QString &zone = QStringLiteral(".usaha"));
+
+    // The window of the window set's slot of that name.
+    SkinWindow *windowNamed(const char *name);
+    bool isLoaded(const char *name) const;
+    void unloadNamed(const char *name);
+
+private:
+
+    std::unique_ptr<ScopedWorkDir> work_;
+    std::unique_ptr<WindowSet> windows_;
+    int endings_ = 0;
+};
