@@ -1,9 +1,9 @@
 // Benchmark: a 1 MiB registration document sent by the send page to a local aiosmtpd,
 // beside the same message sent by Python's smtplib in the same run.
+#include "app/window_set.h"
 #include "bench_table.h"
 #include "mail/send_page.h"
 #include "smtp_test_server.h"
-#include "app/window_set.h"
 #include "work_dir.h"
 
 #include <QApplication>

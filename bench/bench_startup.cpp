@@ -2,10 +2,10 @@
 // beside a bare Qt window with one label. Both start as processes of their own, in turns;
 // page I starts as the program does, only the splash screen's wait is skipped.
 // Usage: bench_startup [rounds, default 5]
-#include "bench_table.h"
-#include "wizard/main_window.h"
 #include "app/program.h"
 #include "app/window_set.h"
+#include "bench_table.h"
+#include "wizard/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

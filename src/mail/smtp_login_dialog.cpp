@@ -1,9 +1,9 @@
 #include "smtp_login_dialog.h"
 
 #include "ui/entrance_effects.h"
+#include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
-#include "ui/page_controls.h"
 
 SmtpLoginDialog::SmtpLoginDialog() : SkinWindow(QStringLiteral("Login SMTP")) {
     setObjectName(QStringLiteral("SmtpLoginDialog"));

@@ -266,7 +266,8 @@ void TestFolderClaim::folderWithoutAClaimStillRunsTheWizard() {
     const int status = runDriven<frmMain>([&](frmMain *page) {
         completePage(page);
         auto *error = shown<WorkFileErrorDialog>();
-        workFileErrorShown = error && !anyMade<Form2>() && error->SkinLabel2->text().contains("tidak dapat ditulis");
+        workFileErrorShown =
+            error && !anyMade<Form2>() && error->SkinLabel2->text().contains("tidak dapat ditulis");
         page->mnExit_Click();
     });
     QDir::setCurrent(previous);

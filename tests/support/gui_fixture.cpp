@@ -9,7 +9,6 @@
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
-#include "wizard/incomplete_data_dialog.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_message_box.h"
 #include "wizard/declaration_page.h"
@@ -19,7 +18,6 @@
 #include "wizard/main_window.h"
 #include "wizard/name_server_page.h"
 #include "wizard/record_choice_page.h"
-#include "app/window_set.h"
 #include "wizard/work_file_error_dialog.h"
 
 #include <QSignalSpy>

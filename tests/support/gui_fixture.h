@@ -90,7 +90,6 @@ protected:
     void unloadNamed(const char *name);
 
 private:
-
     std::unique_ptr<ScopedWorkDir> work_;
     std::unique_ptr<WindowSet> windows_;
     int endings_ = 0;

@@ -2,13 +2,13 @@
 // through their fixture.
 #pragma once
 
+#include "app/window_set.h"
 #include "support/wizard_walk.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_page.h"
 #include "wizard/main_window.h"
 #include "wizard/name_server_page.h"
 #include "wizard/record_choice_page.h"
-#include "app/window_set.h"
 
 // Runs the wizard from a fresh page I up to the page named (Form4 or Form5), completing the
 // pages before it.
