@@ -143,6 +143,13 @@ const char *windowName(WindowId window) {
     return entry ? entry->name : "";
 }
 
+WindowId windowNamed(QByteArrayView name) {
+    for (const WindowEntry &entry : windowEntries)
+        if (name == entry.name)
+            return entry.id;
+    return WindowId::None;
+}
+
 const QMetaObject *windowClass(WindowId window) {
     const WindowEntry *entry = entryOf(window);
     return entry ? entry->windowClass : nullptr;

@@ -5,6 +5,7 @@
 // follow it.
 #pragma once
 
+#include <QByteArrayView>
 #include <QMetaObject>
 #include <span>
 #include <vector>
@@ -72,6 +73,8 @@ std::vector<Road> roadsFrom(WindowId window);
 
 // The window's name in the window design, as its object name.
 const char *windowName(WindowId window);
+// The window of that name; None when there is none.
+WindowId windowNamed(QByteArrayView name);
 // The class of the window, for what it can signal; no window is made for it.
 const QMetaObject *windowClass(WindowId window);
 

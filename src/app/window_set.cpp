@@ -76,79 +76,72 @@ SkinSource WindowSet::mainWindowSkin() {
 
 WindowSet::~WindowSet() = default;
 
-SkinWindow *WindowSet::window(WindowId id) {
+namespace {
+
+// Calls `visit` with the slot that holds the window of that id; does nothing for None.
+template <class Windows, class Visit> void visitSlot(Windows &windows, WindowId id, Visit visit) {
     switch (id) {
     case WindowId::None:
-        return nullptr;
+        return;
     case WindowId::frmMain:
-        return frmMain.get();
+        return visit(windows.frmMain);
     case WindowId::FormMessageBox:
-        return FormMessageBox.get();
+        return visit(windows.FormMessageBox);
     case WindowId::Form2:
-        return Form2.get();
+        return visit(windows.Form2);
     case WindowId::Form3:
-        return Form3.get();
+        return visit(windows.Form3);
     case WindowId::Form4:
-        return Form4.get();
+        return visit(windows.Form4);
     case WindowId::Form5:
-        return Form5.get();
+        return visit(windows.Form5);
     case WindowId::Form10:
-        return Form10.get();
+        return visit(windows.Form10);
     case WindowId::Form6:
-        return Form6.get();
+        return visit(windows.Form6);
     case WindowId::Form11:
-        return Form11.get();
+        return visit(windows.Form11);
     case WindowId::Form7:
-        return Form7.get();
+        return visit(windows.Form7);
     case WindowId::Form12:
-        return Form12.get();
+        return visit(windows.Form12);
     case WindowId::Form13:
-        return Form13.get();
+        return visit(windows.Form13);
     case WindowId::WorkFileErrorDialog:
-        return WorkFileErrorDialog.get();
+        return visit(windows.WorkFileErrorDialog);
     case WindowId::frmMail:
-        return frmMail.get();
+        return visit(windows.frmMail);
     case WindowId::Form1:
-        return Form1.get();
+        return visit(windows.Form1);
     case WindowId::SmtpLoginDialog:
-        return SmtpLoginDialog.get();
+        return visit(windows.SmtpLoginDialog);
     case WindowId::frmAbout:
-        return frmAbout.get();
+        return visit(windows.frmAbout);
     case WindowId::FormCredits:
-        return FormCredits.get();
+        return visit(windows.FormCredits);
     case WindowId::Form9:
-        return Form9.get();
+        return visit(windows.Form9);
     case WindowId::Form14:
-        return Form14.get();
+        return visit(windows.Form14);
     }
-    return nullptr;
+}
+
+} // namespace
+
+SkinWindow *WindowSet::window(WindowId id) {
+    SkinWindow *found = nullptr;
+    visitSlot(*this, id, [&found](auto &slot) { found = slot.get(); });
+    return found;
+}
+
+bool WindowSet::loaded(WindowId id) const {
+    bool isLoaded = false;
+    visitSlot(*this, id, [&isLoaded](const auto &slot) { isLoaded = slot.loaded(); });
+    return isLoaded;
 }
 
 void WindowSet::unload(WindowId id) {
-    const auto unloadIn = [id](auto &slot, WindowId slotId) {
-        if (slotId == id)
-            slot.unload();
-    };
-    unloadIn(frmMain, WindowId::frmMain);
-    unloadIn(FormMessageBox, WindowId::FormMessageBox);
-    unloadIn(Form2, WindowId::Form2);
-    unloadIn(Form3, WindowId::Form3);
-    unloadIn(Form4, WindowId::Form4);
-    unloadIn(Form5, WindowId::Form5);
-    unloadIn(Form10, WindowId::Form10);
-    unloadIn(Form6, WindowId::Form6);
-    unloadIn(Form11, WindowId::Form11);
-    unloadIn(Form7, WindowId::Form7);
-    unloadIn(Form12, WindowId::Form12);
-    unloadIn(Form13, WindowId::Form13);
-    unloadIn(WorkFileErrorDialog, WindowId::WorkFileErrorDialog);
-    unloadIn(frmMail, WindowId::frmMail);
-    unloadIn(Form1, WindowId::Form1);
-    unloadIn(SmtpLoginDialog, WindowId::SmtpLoginDialog);
-    unloadIn(frmAbout, WindowId::frmAbout);
-    unloadIn(FormCredits, WindowId::FormCredits);
-    unloadIn(Form9, WindowId::Form9);
-    unloadIn(Form14, WindowId::Form14);
+    visitSlot(*this, id, [](auto &slot) { slot.unload(); });
 }
 
 void WindowSet::End() {

@@ -68,6 +68,7 @@ public:
 
     // The window by its id, made now if it does not exist; none for WindowId::None.
     SkinWindow *window(WindowId id);
+    bool loaded(WindowId id) const;
     // Unloads the window by its id, as its slot's unload does.
     void unload(WindowId id);
 

@@ -48,6 +48,12 @@ void TestNavigation::everyExitIsASignalOfItsWindow() {
                          road.to == WindowId::Form7,
                      windowName(road.to));
     }
+    // Every window has its design name and its class, which the fixture and the roads use.
+    for (int i = int(WindowId::frmMain); i <= int(WindowId::Form14); ++i) {
+        const auto id = WindowId(i);
+        QCOMPARE(windowNamed(windowName(id)), id);
+        QVERIFY2(navigation::windowClass(id), windowName(id));
+    }
     // Each exit of a window has one road.
     for (const Road &road : roads()) {
         int count = 0;

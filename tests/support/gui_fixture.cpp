@@ -24,33 +24,12 @@
 
 namespace {
 
-// Calls `visit` with the slot of the window set that holds the window of that class name.
-template <class Set, class Visit> void visitSlot(Set &windows, QByteArrayView name, Visit visit) {
-#define VELD_SLOT(Window)                                                                          \
-    if (name == #Window)                                                                           \
-        return visit(windows.Window);
-    VELD_SLOT(frmMain)
-    VELD_SLOT(FormMessageBox)
-    VELD_SLOT(Form2)
-    VELD_SLOT(Form3)
-    VELD_SLOT(Form4)
-    VELD_SLOT(Form5)
-    VELD_SLOT(Form10)
-    VELD_SLOT(Form6)
-    VELD_SLOT(Form11)
-    VELD_SLOT(Form7)
-    VELD_SLOT(Form12)
-    VELD_SLOT(Form13)
-    VELD_SLOT(WorkFileErrorDialog)
-    VELD_SLOT(frmMail)
-    VELD_SLOT(Form1)
-    VELD_SLOT(SmtpLoginDialog)
-    VELD_SLOT(frmAbout)
-    VELD_SLOT(FormCredits)
-    VELD_SLOT(Form9)
-    VELD_SLOT(Form14)
-#undef VELD_SLOT
-    qFatal("the window set holds no %s", name.data());
+// The window of the window set that has that name in the window design.
+WindowId windowIdNamed(QByteArrayView name) {
+    const WindowId id = navigation::windowNamed(name);
+    if (id == WindowId::None)
+        qFatal("the window set holds no %s", name.data());
+    return id;
 }
 
 StartupOptions quickStart(const QString &helpFolder) {
@@ -146,19 +125,15 @@ IncompleteDataDialog *GuiTest::incompleteDialog(const char *name) {
 }
 
 SkinWindow *GuiTest::windowNamed(const char *name) {
-    SkinWindow *found = nullptr;
-    visitSlot(*windows_, name, [&found](auto &slot) { found = slot.get(); });
-    return found;
+    return windows_->window(windowIdNamed(name));
 }
 
 bool GuiTest::isLoaded(const char *name) const {
-    bool isLoaded = false;
-    visitSlot(*windows_, name, [&isLoaded](const auto &slot) { isLoaded = slot.loaded(); });
-    return isLoaded;
+    return windows_->loaded(windowIdNamed(name));
 }
 
 void GuiTest::unloadNamed(const char *name) {
-    visitSlot(*windows_, name, [](auto &slot) { slot.unload(); });
+    windows_->unload(windowIdNamed(name));
 }
 
 Form2 *GuiTest::completePageOne(const QString &zone) {
