@@ -34,11 +34,6 @@ void handSkinOver(const SkinWindow *from, SkinWindow *to) {
     to->SkinForm1->setCurrentSkin(from->SkinForm1->CurrentSkin());
 }
 
-void showOverInSkin(SkinWindow *dialog, SkinWindow *owner) {
-    handSkinOver(owner, dialog);
-    dialog->showOver(owner);
-}
-
 void applySkinToOwnControls(SkinWindow *window) {
     for (QObject *child : window->children())
         if (auto *control = dynamic_cast<Skinnable *>(child))

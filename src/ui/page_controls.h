@@ -30,8 +30,6 @@ Control *pageControl(Control *control, const QString &name, const QString &acces
 
 // Skin hand-over: the target window takes the current skin of the source window.
 void handSkinOver(const SkinWindow *from, SkinWindow *to);
-// Hands the owner's skin to the dialog, then shows the dialog over the owner, modal to it.
-void showOverInSkin(SkinWindow *dialog, SkinWindow *owner);
 
 // ApplySkin with the window's skin form on every skinned control that belongs to the
 // window itself, in the order they were made (a dialog parented to the window keeps its own).
