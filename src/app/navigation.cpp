@@ -17,27 +17,21 @@ namespace navigation {
 namespace {
 
 void arrive(WindowSet &windows, const Road &road, SkinWindow *leaving) {
+    if (road.arrival == Arrival::Nothing || road.arrival == Arrival::EndsRun)
+        return;
     SkinWindow *next = windows.window(road.to);
-    switch (road.arrival) {
-    case Arrival::Nothing:
-    case Arrival::EndsRun:
-        return;
-    case Arrival::Shows:
-        if (road.skin == SkinHandOver::Handed)
-            handSkinOver(leaving, next);
-        next->Show();
-        return;
-    case Arrival::ShowsOver:
-        if (road.skin == SkinHandOver::Handed)
-            handSkinOver(leaving, next);
-        next->showOver(road.over == WindowId::None ? leaving : windows.window(road.over));
-        return;
-    case Arrival::Returns:
+    if (road.arrival == Arrival::Returns) {
         // A page takes the skin of the window that led away as it comes back.
         if (auto *page = qobject_cast<WizardPage *>(next))
             page->returnFrom(leaving);
         return;
     }
+    if (road.skin == SkinHandOver::Handed)
+        handSkinOver(leaving, next);
+    if (road.arrival == Arrival::Shows)
+        next->Show();
+    else
+        next->showOver(road.over == WindowId::None ? leaving : windows.window(road.over));
 }
 
 void leave(WindowSet &windows, const Road &road, SkinWindow *leaving) {
@@ -107,8 +101,8 @@ void travel(WindowSet &windows, const Road &road, SkinWindow *leaving) {
 }
 
 void lead(WindowSet &windows, WindowId id, SkinWindow *window) {
+    const QMetaObject *meta = window->metaObject();
     for (const Road &road : roadsFrom(id)) {
-        const QMetaObject *meta = window->metaObject();
         const QMetaMethod exit = meta->method(meta->indexOfSignal(road.exit));
         auto *taker =
             new RoadTaker([&windows, road, window] { travel(windows, road, window); }, window);
