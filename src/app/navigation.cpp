@@ -19,7 +19,11 @@ namespace {
 void arrive(WindowSet &windows, const Road &road, SkinWindow *leaving) {
     if (road.arrival == Arrival::Nothing || road.arrival == Arrival::EndsRun)
         return;
-    SkinWindow *next = windows.window(road.to);
+    SkinWindow *next = road.to == WindowId::Owner
+                           ? qobject_cast<SkinWindow *>(leaving->parentWidget())
+                           : windows.window(road.to);
+    if (!next)
+        return;
     if (road.arrival == Arrival::Returns) {
         // A page takes the skin of the window that led away as it comes back.
         if (auto *page = qobject_cast<WizardPage *>(next))
@@ -51,7 +55,10 @@ void leave(WindowSet &windows, const Road &road, SkinWindow *leaving) {
 template <class Window> void leadWorkFileFailures(WindowSet &windows, Window *window) {
     QObject::connect(window, &Window::workFileFailed, window,
                      [&windows, window](const QString &message) {
-                         windows.WorkFileErrorDialog.get()->showFor(window, message);
+                         ::WorkFileErrorDialog *dialog = windows.WorkFileErrorDialog.get();
+                         handSkinOver(window, dialog);
+                         dialog->setMessage(message);
+                         dialog->showOver(window);
                      });
 }
 

@@ -76,6 +76,9 @@ constexpr Road table[] = {
     {Form9, "dismissed()", Form7, Returns, Handed, Unloads, LeaveThenArrive},
     {Form14, "dismissed()", Form7, Returns, Handed, Unloads, LeaveThenArrive},
 
+    // A work file that failed is reported over the page that wrote it, which stays as it was.
+    {WorkFileErrorDialog, "dismissed()", Owner, Shows, Kept, Hides, LeaveThenArrive},
+
     // The send page: the last one, which ends the run.
     {frmMail, "endRequested()", None, EndsRun, Kept, Stays},
     {Form1, "dismissed()", frmMail, Shows, Handed, Unloads},

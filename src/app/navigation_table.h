@@ -13,6 +13,7 @@
 // Every window of the program, by its name in the window design.
 enum class WindowId {
     None,
+    Owner, // as a road's next window: the one the window that is done was shown over
     frmMain,
     FormMessageBox,
     Form2,

@@ -58,7 +58,9 @@ WindowSet::WindowSet(StartupOptions startup)
       Form7([this] { return led(*this, WindowId::Form7, new ::Form7()); }),
       Form12([this] { return led(*this, WindowId::Form12, new ::Form12()); }),
       Form13([this] { return new ::Form13(mainWindowSkin(), options.helpFolder); }),
-      WorkFileErrorDialog([] { return new ::WorkFileErrorDialog(); }),
+      WorkFileErrorDialog([this] {
+          return led(*this, WindowId::WorkFileErrorDialog, new ::WorkFileErrorDialog());
+      }),
       frmMail([this] { return led(*this, WindowId::frmMail, new ::frmMail()); }),
       Form1([this] { return led(*this, WindowId::Form1, new ::Form1()); }), SmtpLoginDialog([this] {
           return led(*this, WindowId::SmtpLoginDialog, new ::SmtpLoginDialog());
@@ -82,6 +84,7 @@ namespace {
 template <class Windows, class Visit> void visitSlot(Windows &windows, WindowId id, Visit visit) {
     switch (id) {
     case WindowId::None:
+    case WindowId::Owner:
         return;
     case WindowId::frmMain:
         return visit(windows.frmMain);

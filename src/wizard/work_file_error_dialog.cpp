@@ -2,7 +2,6 @@
 
 #include "document/work_file_error.h"
 #include "ui/entrance_effects.h"
-#include "ui/page_controls.h"
 
 WorkFileErrorDialog::WorkFileErrorDialog()
     : MessageDialog(QStringLiteral("Kesalahan Berkas Kerja"),
@@ -11,19 +10,9 @@ WorkFileErrorDialog::WorkFileErrorDialog()
     setObjectName(QStringLiteral("WorkFileErrorDialog"));
 }
 
-void WorkFileErrorDialog::showFor(SkinWindow *page, const QString &message) {
-    page_ = page;
+void WorkFileErrorDialog::setMessage(const QString &message) {
     SkinLabel2->setText(message);
     SkinLabel2->setAccessibleName(message);
-    if (page)
-        handSkinOver(page, this);
-    showOver(page);
-}
-
-void WorkFileErrorDialog::SkinButton1_Click() {
-    hide();
-    if (page_)
-        page_->Show();
 }
 
 void WorkFileErrorDialog::runEntrance() {

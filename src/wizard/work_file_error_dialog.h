@@ -1,10 +1,9 @@
-// Dialog shown when a work file cannot be written or read: says which and why, and
-// returns to the page, which kept everything that was typed.
+// Dialog shown when a work file cannot be written or read: says which and why. "Baiklah.."
+// leads back to the page it was raised over, which kept everything that was typed.
 #pragma once
 
 #include "ui/message_dialog.h"
 
-#include <QPointer>
 #include <functional>
 #include <optional>
 
@@ -13,16 +12,11 @@ class WorkFileErrorDialog : public MessageDialog {
 public:
     WorkFileErrorDialog();
 
-    // Takes the page's skin and shows the message over the page.
-    void showFor(SkinWindow *page, const QString &message);
-
-    void SkinButton1_Click() override;
+    // The message that names the work file and what went wrong with it.
+    void setMessage(const QString &message);
 
 protected:
     void runEntrance() override;
-
-private:
-    QPointer<SkinWindow> page_;
 };
 
 // Runs the writes of a page's Next: the message that names the work file that failed, or

@@ -109,6 +109,11 @@ void TestNavigation::everyDialogLeadsBackToThePageThatRaisedIt() {
         QVERIFY(back->leaving != Leaving::Stays);
     }
     QCOMPARE(dialogs, 5);
+    // The work-file dialog comes up over whichever page failed, and goes back to it.
+    const std::optional<Road> reported = roadOut(WindowId::WorkFileErrorDialog, "dismissed()");
+    QVERIFY(reported);
+    QCOMPARE(reported->to, WindowId::Owner);
+    QCOMPARE(reported->leaving, Leaving::Hides);
     // The hidden gallery, behind page V's dialog, always comes back to page V.
     for (WindowId gallery : {WindowId::Form9, WindowId::Form14}) {
         const std::optional<Road> back = roadOut(gallery, "dismissed()");
@@ -130,13 +135,14 @@ void TestNavigation::everyPageCanEndTheRun() {
 void TestNavigation::windowsThatWearTheMainSkinAreHandedNone() {
     // Page I, page II, its dialog and the about box wear the main window's skin, which they take
     // themselves; every other window a page leads to is handed the page's skin, except the
-    // viewer from page V, which takes the main window's skin itself too.
+    // viewer from page V, which takes the main window's skin itself too. A page a work-file
+    // error leads back to keeps the skin it wore.
     for (const Road &road : roads()) {
         if (road.arrival == Arrival::Nothing || road.arrival == Arrival::EndsRun)
             continue;
         const bool takesMainSkin = road.to == WindowId::Form2 || road.to == WindowId::Form3 ||
-                                   road.to == WindowId::frmAbout ||
-                                   (road.to == WindowId::frmMain) ||
+                                   road.to == WindowId::frmAbout || road.to == WindowId::frmMain ||
+                                   road.to == WindowId::Owner ||
                                    (road.from == WindowId::Form7 && road.to == WindowId::Form13);
         QCOMPARE(road.skin == SkinHandOver::Kept, takesMainSkin);
     }

@@ -150,7 +150,8 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     completePage(window<Form5>());
     Form7 *declaration = window<Form7>();
     walk(declaration);
-    window<WorkFileErrorDialog>()->showFor(declaration, QStringLiteral("DAT.JOV"));
+    window<WorkFileErrorDialog>()->setMessage(QStringLiteral("DAT.JOV"));
+    window<WorkFileErrorDialog>()->showOver(declaration);
     walk(window<WorkFileErrorDialog>());
     window<WorkFileErrorDialog>()->SkinButton1_Click();
 
