@@ -74,9 +74,10 @@ int main(int argc, char **argv) {
     work.write(QStringLiteral("DATM2.JOV"), "daftar-yayasan@nic.qv");
     work.write(QStringLiteral("DATM3.JOV"), "rina@pelabuhan.qv");
 
-    WindowSet windows;
+    StartupOptions options;
+    options.smtp.ports.plain = server.port();
+    WindowSet windows(options);
     frmMail *page = windows.frmMail.get();
-    page->setServerPort(server.port());
     page->txtEmailServer->setText(QStringLiteral("127.0.0.1"));
     page->Show();
     QCoreApplication::processEvents();

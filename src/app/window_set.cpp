@@ -61,7 +61,7 @@ WindowSet::WindowSet(StartupOptions startup)
       WorkFileErrorDialog([this] {
           return led(*this, WindowId::WorkFileErrorDialog, new ::WorkFileErrorDialog());
       }),
-      frmMail([this] { return led(*this, WindowId::frmMail, new ::frmMail()); }),
+      frmMail([this] { return led(*this, WindowId::frmMail, new ::frmMail(options.smtp)); }),
       Form1([this] { return led(*this, WindowId::Form1, new ::Form1()); }), SmtpLoginDialog([this] {
           return led(*this, WindowId::SmtpLoginDialog, new ::SmtpLoginDialog());
       }),

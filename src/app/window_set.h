@@ -2,6 +2,7 @@
 // show, hide and unload rules of the wizard and the end of a run.
 #pragma once
 
+#include "mail/smtp_session.h"
 #include "navigation_table.h"
 #include "ui/skin_window.h"
 #include "window_slot.h"
@@ -32,6 +33,8 @@ struct StartupOptions {
     int splashMilliseconds = 1800;
     // Where the help topics installed with the program are; empty: beside the program.
     QString helpFolder;
+    // How the send page reaches SMTP servers.
+    SmtpSettings smtp;
 };
 
 class WindowSet : public QObject {

@@ -1,14 +1,12 @@
 #include "send_page.h"
 
 #include "document/work_files.h"
-#include "smtp_failure.h"
 #include "ui/entrance_effects.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"
 
 #include <QFontDatabase>
-#include <QSslConfiguration>
 
 namespace {
 
@@ -46,9 +44,9 @@ QString workFileTextOrNothing(WorkFile file) {
 
 } // namespace
 
-frmMail::frmMail() : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocket(this)) {
+frmMail::frmMail(SmtpSettings settings)
+    : SkinWindow(QStringLiteral("Velda")), session_(new SmtpSession(std::move(settings), this)) {
     setObjectName(QStringLiteral("frmMail"));
-    Winsock1->setObjectName(QStringLiteral("Winsock1"));
 
     // Made in the page's order, so that Tab walks them the same way.
     SkinLabel1 = pageLabel(QStringLiteral("SkinLabel1"), QStringLiteral("From"), this);
@@ -91,25 +89,11 @@ frmMail::frmMail() : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocke
     connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
 
-    connect(Winsock1, &QSslSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
-    connect(Winsock1, &QSslSocket::errorOccurred, this, &frmMail::connectionLost);
-    connect(Winsock1, &QSslSocket::disconnected, this, &frmMail::connectionLost);
-    connect(Winsock1, &QSslSocket::encrypted, this, &frmMail::tlsEstablished);
-    // Never ignored: a certificate that fails ends the handshake, and these say why.
-    connect(Winsock1, &QSslSocket::sslErrors, this,
-            [this](const QList<QSslError> &problems) { certificateProblems_ = problems; });
-    replyTimer_.setSingleShot(true);
-    replyTimer_.setTimerType(Qt::PreciseTimer); // a coarse timer may end a wait early
-    connect(&replyTimer_, &QTimer::timeout, this,
-            [this] { finishSend(false, silenceLine(replyTimeout_)); });
+    connect(session_, &SmtpSession::statusChanged, this, &frmMail::showStatus);
+    connect(session_, &SmtpSession::loginRequired, this, &frmMail::loginRequired);
+    connect(session_, &SmtpSession::finished, this, &frmMail::sendEnded);
 
     placeControls();
-}
-
-frmMail::~frmMail() {
-    // Only the connection: the window set may be taking its other windows down already.
-    dialogue_.reset();
-    Winsock1->abort();
 }
 
 TickerDesign frmMail::hintDesign() {
@@ -177,8 +161,11 @@ void frmMail::fillFromWorkFiles() {
 
 void frmMail::SkinButton1_Click() {
     Frame1->show();
-    SendEmail(txtEmailServer->text(), txtFromName->text(), txtFromEmailAddress->text(),
-              txtToEmailAddress->text(), txtEmailSubject->text(), typedText(txtEmailBodyOfMessage));
+    const MailFields mail{txtFromName->text(),     txtFromEmailAddress->text(),
+                          ToNametxt->text(),       txtToEmailAddress->text(),
+                          txtEmailSubject->text(), typedText(txtEmailBodyOfMessage)};
+    if (const std::optional<QString> refusal = session_->SendEmail(txtEmailServer->text(), mail))
+        showSmtpError(*refusal);
 }
 
 void frmMail::SkinButton2_Click() {
@@ -197,163 +184,20 @@ void frmMail::showStatus(const QString &text) {
     StatusTxt->repaint();
 }
 
-bool frmMail::SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
-                        const QString &toAddress, const QString &subject, const QString &body) {
-    if (Winsock1->state() != QAbstractSocket::UnconnectedState) {
-        showSmtpError(sendUnderWayLine());
-        return false;
-    }
-    QString problem;
-    const std::optional<SmtpServerAddress> address = parseSmtpServer(server, ports_, &problem);
-    if (address && address->security != SmtpSecurity::None && !QSslSocket::supportsSsl())
-        problem = noTlsHereLine();
-    if (!problem.isEmpty()) {
-        showSmtpError(problem);
-        return false;
-    }
-    server_ = *address;
-    sender_ = fromAddress;
-    certificateProblems_.clear();
-    const MailFields mail{fromName, fromAddress, ToNametxt->text(), toAddress, subject, body};
-    dialogue_ = std::make_unique<SmtpDialogue>(mail, clock_(), server_.security);
-    replies_.clear();
-    runDialogue(); // the first step waits for the greeting
-
-    if (server_.security == SmtpSecurity::None) {
-        Winsock1->connectToHost(server_.host, server_.port);
-        return true;
-    }
-    // The system's authorities vouch for the server, and its certificate must name the host
-    // as typed; there is no way around a certificate that fails.
-    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setPeerVerifyMode(QSslSocket::VerifyPeer);
-    if (!extraAuthorities_.isEmpty())
-        tls.setCaCertificates(QSslConfiguration::systemCaCertificates() + extraAuthorities_);
-    Winsock1->setSslConfiguration(tls);
-    if (server_.security == SmtpSecurity::ImplicitTls)
-        Winsock1->connectToHostEncrypted(server_.host, server_.port);
-    else
-        Winsock1->connectToHost(server_.host, server_.port);
-    return true;
-}
-
-void frmMail::runDialogue() {
-    while (const SmtpStep *step = dialogue_->next()) {
-        switch (step->action) {
-        case SmtpAction::None:
-            break;
-        case SmtpAction::RequireStartTls:
-            if (!dialogue_->offers("STARTTLS")) {
-                finishSend(false, noStartTlsLine());
-                return;
-            }
-            break;
-        case SmtpAction::StartTls:
-            startTls();
-            return;
-        case SmtpAction::LogIn:
-            // A password goes over TLS or not at all.
-            if (Winsock1->isEncrypted() && !dialogue_->loginMechanism().isEmpty()) {
-                askForLogin();
-                return;
-            }
-            continue;
-        }
-        if (!step->send.isEmpty())
-            Winsock1->write(step->send);
-        if (!step->status.isEmpty())
-            showStatus(step->status);
-        if (!step->awaited.isEmpty()) {
-            WaitFor(step->awaited);
-            return;
-        }
-    }
-    finishSend(true);
-}
-
-void frmMail::WaitFor(const QByteArray &code) {
-    awaited_ = code;
-    replyTimer_.start(replyTimeout_);
-    takeReplies();
-}
-
-void frmMail::Winsock1_DataArrival() {
-    replies_.feed(Winsock1->readAll());
-    takeReplies();
-}
-
-void frmMail::takeReplies() {
-    while (!awaited_.isEmpty()) {
-        const std::optional<SmtpReply> reply = replies_.take();
-        if (!reply)
-            return;
-        if (reply->code != awaited_) {
-            finishSend(false, serverRepliedLine(*reply));
-            return;
-        }
-        awaited_.clear();
-        replyTimer_.stop();
-        dialogue_->replied(*reply);
-        runDialogue();
-    }
-}
-
-void frmMail::connectionLost() {
-    if (!dialogue_)
-        return;
-    // What the server said before it went is read first: its last reply may still count.
-    Winsock1_DataArrival();
-    if (dialogue_)
-        finishSend(false, connectionFailureLine(Winsock1->error(), Winsock1->errorString(),
-                                                server_.host, server_.port, certificateProblems_));
-}
-
-void frmMail::startTls() {
-    // Whatever came in plain text after the server's go-ahead is not taken as a reply:
-    // only what arrives over TLS counts from here on.
-    replies_.clear();
-    awaitingHandshake_ = true;
-    replyTimer_.start(replyTimeout_);
-    Winsock1->startClientEncryption();
-}
-
-void frmMail::tlsEstablished() {
-    if (!dialogue_ || !awaitingHandshake_)
-        return; // TLS from the first byte: the greeting is awaited as ever
-    awaitingHandshake_ = false;
-    replyTimer_.stop();
-    runDialogue();
-}
-
-void frmMail::askForLogin() {
-    awaitingLogin_ = true;
-    emit loginRequired(server_.host, sender_);
-}
-
 void frmMail::logIn(const QString &user, const QString &password) {
-    if (!dialogue_ || !awaitingLogin_)
-        return;
-    awaitingLogin_ = false;
-    dialogue_->logIn(user, password);
-    runDialogue();
+    session_->logIn(user, password);
 }
 
 void frmMail::loginCancelled() {
-    if (!dialogue_ || !awaitingLogin_)
-        return;
-    cutOffSend();
-    emit sendFinished(false);
+    session_->loginCancelled();
 }
 
-void frmMail::finishSend(bool completed, const QString &failure) {
-    // A form the server has taken is sent, whatever happens at QUIT: telling the applicant
-    // otherwise would invite the same form twice.
-    completed = completed || (dialogue_ && dialogue_->delivered());
-    cutOffSend();
+void frmMail::sendEnded(bool completed, const QString &reason) {
+    emit loginWithdrawn();
     if (completed)
         showStatus(sentText);
-    else
-        showSmtpError(failure);
+    else if (!reason.isEmpty())
+        showSmtpError(reason);
     emit sendFinished(completed);
 }
 
@@ -362,12 +206,6 @@ void frmMail::showSmtpError(const QString &detail) {
 }
 
 void frmMail::cutOffSend() {
-    dialogue_.reset();
-    awaited_.clear();
-    awaitingHandshake_ = false;
-    awaitingLogin_ = false;
-    replyTimer_.stop();
-    replies_.clear();
-    Winsock1->abort();
+    session_->cutOff();
     emit loginWithdrawn();
 }

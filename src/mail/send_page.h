@@ -2,8 +2,7 @@
 // through the server the applicant names; "Selesai" deletes the work files and ends.
 #pragma once
 
-#include "smtp_dialogue.h"
-#include "smtp_reply.h"
+#include "smtp_session.h"
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
 #include "ui/skin_window.h"
@@ -12,17 +11,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSslSocket>
-#include <QTimer>
-#include <chrono>
-#include <functional>
-#include <memory>
 
 class frmMail : public SkinWindow {
     Q_OBJECT
 public:
-    frmMail();
-    ~frmMail() override;
+    // Sends through servers the way the settings say.
+    explicit frmMail(SmtpSettings settings = {});
 
     // The page's scrolling hints: sizes and texts, in twips.
     static TickerDesign hintDesign();
@@ -32,36 +26,9 @@ public:
     void SkinButton1_Click(); // "Kirimkan"
     void SkinButton2_Click(); // "Selesai"
 
-    // Starts sending one message; its end is told by sendFinished. Returns false, with the
-    // error dialog shown and nothing sent, when a send is still under way or the server's
-    // port cannot be used. How the server is written decides the way: "host" or "host:25"
-    // plain SMTP, "host:587" submission with STARTTLS, "host:465" TLS from the first byte.
-    bool SendEmail(const QString &server, const QString &fromName, const QString &fromAddress,
-                   const QString &toAddress, const QString &subject, const QString &body);
-    // Waits for a whole reply with this code; a reply already in is taken at once.
-    void WaitFor(const QByteArray &code);
-    // Takes what the server sent and hands complete replies to the wait.
-    void Winsock1_DataArrival();
-
     // The applicant's answer to loginRequired: the send goes on with this login, or ends.
     void logIn(const QString &user, const QString &password);
     void loginCancelled();
-
-    // The server's port when none is typed: 25, other ones for tests.
-    void setServerPort(quint16 port) { ports_.plain = port; }
-    // Where "host:587" and "host:465" connect: those ports, other ones for tests.
-    void setSubmissionPorts(quint16 startTls, quint16 implicitTls) {
-        ports_.submission = startTls;
-        ports_.implicitTls = implicitTls;
-    }
-    // Authorities trusted besides the system's, for tests that make their own.
-    void addTrustedAuthorities(const QList<QSslCertificate> &authorities) {
-        extraAuthorities_ += authorities;
-    }
-    // How long a wait lasts without the awaited reply: 50 seconds, shorter in tests.
-    void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
-    // Where the Date header's moment comes from: the machine's clock, a fixed one in tests.
-    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
     SkinLabel *SkinLabel1 = nullptr; // "From"
     SkinLabel *SkinLabel2 = nullptr; // ":"
@@ -85,7 +52,6 @@ public:
     SkinLabel *StatusTxt = nullptr;
     SkinButton *SkinButton1 = nullptr;
     SkinButton *SkinButton2 = nullptr;
-    QSslSocket *Winsock1 = nullptr;
 
 signals:
     // A send has ended: completed, failed with the error dialog shown, or given up by the
@@ -109,28 +75,10 @@ private:
     void showStatus(const QString &text);
     // Raises the SMTP error dialog with the line that says what went wrong.
     void showSmtpError(const QString &detail);
-
-    // The dialogue runs on the socket's and the timer's signals, never in a loop of its own.
-    void runDialogue();
-    void takeReplies();
-    void connectionLost();
-    void startTls();
-    void tlsEstablished();
-    void askForLogin();
-    void finishSend(bool completed, const QString &failure = QString());
+    // The session's end: the status line says it was sent, or the error dialog says why not.
+    void sendEnded(bool completed, const QString &reason);
+    // Ends the send under way without a word, and the login question with it.
     void cutOffSend();
 
-    SmtpPorts ports_;
-    QList<QSslCertificate> extraAuthorities_;
-    std::chrono::milliseconds replyTimeout_{std::chrono::seconds(50)};
-    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
-    std::unique_ptr<SmtpDialogue> dialogue_; // set while a send is under way
-    SmtpReplyReader replies_;
-    SmtpServerAddress server_; // of the send under way
-    QString sender_;           // the sender's address, where the login name starts
-    QByteArray awaited_;       // the code the dialogue waits for; empty between waits
-    bool awaitingHandshake_ = false;
-    bool awaitingLogin_ = false;
-    QList<QSslError> certificateProblems_;
-    QTimer replyTimer_;
+    SmtpSession *const session_;
 };

@@ -63,10 +63,10 @@ SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when, SmtpSe
 SmtpDialogue::~SmtpDialogue() {
     for (SmtpStep &step : steps_)
         if (step.secret)
-            step.send.fill('\0');
+            wipe(step.send);
 }
 
-const SmtpStep *SmtpDialogue::next() {
+SmtpStep *SmtpDialogue::next() {
     return next_ < steps_.size() ? &steps_[next_++] : nullptr;
 }
 
@@ -110,19 +110,15 @@ QByteArray SmtpDialogue::loginMechanism() const {
     return {};
 }
 
-void SmtpDialogue::logIn(const QString &user, const QString &password) {
-    const QByteArray name = user.toUtf8();
-    QByteArray secret = password.toUtf8();
+void SmtpDialogue::logIn(const SmtpSecret &secret) {
     std::vector<SmtpStep> login;
     if (loginMechanism() == "PLAIN") {
-        QByteArray credentials = '\0' + name + '\0' + secret;
-        login.push_back({"AUTH PLAIN " + credentials.toBase64() + crlf, {}, "235", {}, true});
-        credentials.fill('\0');
+        login.push_back({secret.plainLine(), {}, "235", {}, true});
     } else {
         login.push_back({"AUTH LOGIN" + crlf, {}, "334"});
-        login.push_back({name.toBase64() + crlf, {}, "334"});
-        login.push_back({secret.toBase64() + crlf, {}, "235", {}, true});
+        login.push_back({secret.userLine(), {}, "334", {}, true});
+        login.push_back({secret.passwordLine(), {}, "235", {}, true});
     }
-    secret.fill('\0');
-    steps_.insert(steps_.begin() + qsizetype(next_), login.begin(), login.end());
+    steps_.insert(steps_.begin() + qsizetype(next_), std::make_move_iterator(login.begin()),
+                  std::make_move_iterator(login.end()));
 }

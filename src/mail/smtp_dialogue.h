@@ -4,6 +4,7 @@
 
 #include "smtp_message.h"
 #include "smtp_reply.h"
+#include "smtp_secret.h"
 #include "smtp_server_address.h"
 
 #include <QByteArray>
@@ -30,7 +31,8 @@ struct SmtpStep {
     QString status;
     QByteArray awaited;
     SmtpAction action = SmtpAction::None;
-    // The bytes carry the password: they go out over TLS only and are wiped afterwards.
+    // The bytes carry the login: they go out over TLS only, never reach the log, and are
+    // wiped once they are sent and when the dialogue ends.
     bool secret = false;
     // The awaited reply means the server has taken the message (the 250 to the point that
     // ends the data).
@@ -51,7 +53,7 @@ public:
     SmtpDialogue &operator=(const SmtpDialogue &) = delete;
 
     // The next step, or none when the dialogue is over and the connection can close.
-    const SmtpStep *next();
+    SmtpStep *next();
 
     // Hands the dialogue the reply its current step awaited; a reply to EHLO tells what
     // the server offers, and replaces what an earlier one told.
@@ -63,7 +65,7 @@ public:
     // The login mechanism we use with this server: "PLAIN", else "LOGIN", else none.
     QByteArray loginMechanism() const;
     // Adds the login with these credentials as the next steps.
-    void logIn(const QString &user, const QString &password);
+    void logIn(const SmtpSecret &secret);
 
 private:
     std::vector<SmtpStep> steps_;

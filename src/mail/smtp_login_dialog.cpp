@@ -1,5 +1,6 @@
 #include "smtp_login_dialog.h"
 
+#include "smtp_secret.h"
 #include "ui/entrance_effects.h"
 #include "ui/page_controls.h"
 #include "ui/pictures.h"
@@ -61,10 +62,12 @@ void SmtpLoginDialog::Form_Activate() {
 }
 
 void SmtpLoginDialog::SkinButton1_Click() {
+    // The field's own buffer, shared and not copied: wiped in place once the login has
+    // been handed on, whoever else shared it. The dialog may be gone by then.
     QString password = Text2->text();
     Text2->clear();
     emit loginGiven(Text1->text(), password);
-    password.fill(u'\0');
+    wipe(password);
 }
 
 void SmtpLoginDialog::SkinButton2_Click() {

@@ -1,10 +1,14 @@
 // The send page: its fields filled from the work files on every activation, the status
-// box, the SMTP error dialog, and "Selesai" with files missing or a send under way.
+// box, the SMTP error dialog and the login dialog, and "Selesai" with files missing or a send
+// under way. How the session itself speaks to servers is its own test's.
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
+#include "mail/smtp_login_dialog.h"
 #include "support/accessibility_walk.h"
 #include "support/fake_smtp_server.h"
 #include "support/gui_fixture.h"
+#include "support/smtp_test_server.h"
+#include "support/test_certificates.h"
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
 #include "ui/skin_storage.h"
@@ -27,6 +31,9 @@ private slots:
     void activationRefillsTheFieldsAndKeepsTheServer();
     void failedSendShowsTheErrorDialogWhichLeadsBack();
     void selesaiDeletesTheFilesItFindsAndCutsOffTheSend();
+    void errorDialogShowsTheServerSafely();
+    void loginDialogByKeyboard_data();
+    void loginDialogByKeyboard();
     void controlsAreNamedByTheirLabels();
 
 private:
@@ -106,7 +113,10 @@ void TestSendPage::selesaiDeletesTheFilesItFindsAndCutsOffTheSend() {
     work().write("LAIN.JOV", "bukan milik kami");
     FakeSmtpServer server;
     server.replies["helo"] = {}; // the send stays waiting
-    page->setServerPort(server.port());
+    SmtpSettings settings;
+    settings.ports.plain = server.port();
+    restartWithSmtp(settings);
+    page = window<frmMail>();
     text("txtEmailServer")->setText(QStringLiteral("127.0.0.1"));
     page->Show();
     QVERIFY(waitUntilActive(page));
@@ -126,6 +136,85 @@ void TestSendPage::selesaiDeletesTheFilesItFindsAndCutsOffTheSend() {
     QTRY_VERIFY(!server.clientConnected());
     QVERIFY(finished.isEmpty());
     QVERIFY(!loaded<Form1>());
+}
+
+void TestSendPage::errorDialogShowsTheServerSafely() {
+    // Line ends, escapes and a direction override from the server are not shown; a long
+    // reply is cut, and the dialog grows with its line.
+    FakeSmtpServer server;
+    server.replies["helo"] = {"554-5.7.1 ditolak\x1b[31m\r\n",
+                              "554 \xE2\x80\xAEkiri " + QByteArray(300, 'x') + "\r\n"};
+    SmtpSettings settings;
+    settings.ports.plain = server.port();
+    restartWithSmtp(settings);
+    page = window<frmMail>();
+    page->Show();
+    QVERIFY(waitUntilActive(page));
+    text("txtEmailServer")->setText(QStringLiteral("127.0.0.1"));
+    bool completed = true;
+    QVERIFY(sendAndWait(page, &completed));
+    QVERIFY(!completed && loaded<Form1>());
+    Form1 *dialog = window<Form1>();
+    QCOMPARE(control<SkinLabel>(dialog, "SkinLabel2")->text(),
+             QStringLiteral("Server menjawab: 554 5.7.1 ditolak [31m kiri ") +
+                 QString(Form1::longestDetail - 46, u'x') + QChar(0x2026));
+    QVERIFY(button(dialog, "SkinButton1")->geometry().top() >
+            control<SkinLabel>(dialog, "SkinLabel2")->geometry().bottom());
+}
+
+void TestSendPage::loginDialogByKeyboard_data() {
+    QTest::addColumn<QString>("answer"); // empty: Escape gives up
+    QTest::newRow("Enter logs in") << QStringLiteral("Kunci-7rahasia");
+    QTest::newRow("Escape gives up") << QString();
+}
+
+void TestSendPage::loginDialogByKeyboard() {
+    QFETCH(QString, answer);
+    const QString user = QStringLiteral("rina@pelabuhan.qv");
+    TestCertificates certificates;
+    QString reason;
+    QVERIFY2(certificates.make(&reason), qPrintable(reason));
+    SmtpTestServer provider;
+    QVERIFY2(provider.startTls({SmtpTlsOptions::StartTls,
+                                certificates.certificateFile(TestCertificates::Loopback),
+                                certificates.keyFile(TestCertificates::Loopback), user,
+                                QStringLiteral("Kunci-7rahasia")},
+                               &reason),
+             qPrintable(reason));
+    SmtpSettings settings;
+    settings.ports.submission = provider.port();
+    settings.extraAuthorities = {certificates.authority()};
+    restartWithSmtp(settings);
+    work().write("DAT.JOV", "\r\n1a. Status..............: BARU\r\n\r\n");
+    work().write("DATM2.JOV", "daftar-yayasan@nic.qv");
+    work().write("DATM3.JOV", user.toLatin1());
+    page = window<frmMail>();
+    page->Show();
+    QVERIFY(waitUntilActive(page));
+    text("txtEmailServer")->setText(QStringLiteral("localhost:587"));
+
+    QSignalSpy finished(page, &frmMail::sendFinished);
+    button(page, "SkinButton1")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(loaded<SmtpLoginDialog>(), 10000);
+    SmtpLoginDialog *dialog = window<SmtpLoginDialog>();
+    QVERIFY(waitUntilActive(dialog));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Login SMTP"));
+    QCOMPARE(dialog->parentWidget(), page);
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    QCOMPARE(field(dialog, "Text1")->text(), user);
+    QCOMPARE(field(dialog, "Text2")->echoMode(), QLineEdit::Password);
+    // By keyboard alone: the password field has the focus, Enter logs in, Escape gives up.
+    QTRY_COMPARE(QApplication::focusWidget(), field(dialog, "Text2"));
+    QTest::keyClicks(field(dialog, "Text2"), answer);
+    const QString typed = field(dialog, "Text2")->text(); // shares the field's buffer
+    QTest::keyClick(field(dialog, "Text2"), answer.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
+    QVERIFY(!finished.isEmpty() || finished.wait(10000));
+    QCOMPARE(finished.first().first().toBool(), !answer.isEmpty());
+    QVERIFY(!loaded<SmtpLoginDialog>());
+    QVERIFY(!loaded<Form1>()); // giving up is the applicant's choice: nothing to report
+    QCOMPARE(provider.received().size(), answer.isEmpty() ? 0 : 1);
+    // The password the field held is wiped where it lay.
+    QCOMPARE(typed, QString(typed.size(), QChar()));
 }
 
 void TestSendPage::controlsAreNamedByTheirLabels() {

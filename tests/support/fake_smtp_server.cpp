@@ -3,29 +3,34 @@
 #include <QTimer>
 
 FakeSmtpServer::FakeSmtpServer()
-    : replies{{"", {"220 uji.qv siap\r\n"}},     {"helo", {"250 halo\r\n"}},
-              {"mail", {"250 pengirim ok\r\n"}}, {"rcpt", {"250 penerima ok\r\n"}},
-              {"data", {"354 lanjutkan\r\n"}},   {".", {"250 diterima\r\n"}},
+    : replies{{"", {"220 uji.qv siap\r\n"}},
+              {"helo", {"250 halo\r\n"}},
+              {"ehlo", {"250-uji.qv\r\n250 STARTTLS\r\n"}},
+              {"starttls", {"220 Ready to start TLS\r\n", "<tls>"}},
+              {"mail", {"250 pengirim ok\r\n"}},
+              {"rcpt", {"250 penerima ok\r\n"}},
+              {"data", {"354 lanjutkan\r\n"}},
+              {".", {"250 diterima\r\n"}},
               {"quit", {"221 sampai jumpa\r\n"}}} {
-    server_.listen(QHostAddress::LocalHost, 0);
-    connect(&server_, &QTcpServer::newConnection, this, &FakeSmtpServer::accept);
+    listen(QHostAddress::LocalHost, 0);
 }
 
-void FakeSmtpServer::accept() {
-    while (QTcpSocket *next = server_.nextPendingConnection()) {
-        ++connections;
-        delete socket_.data();
-        socket_ = next;
-        unread_.clear();
-        inData_ = false;
-        connect(next, &QTcpSocket::readyRead, this, &FakeSmtpServer::read);
-        reply("");
-    }
+void FakeSmtpServer::incomingConnection(qintptr descriptor) {
+    ++connections;
+    delete socket_.data();
+    socket_ = new QSslSocket(this);
+    socket_->setSocketDescriptor(descriptor);
+    unread_.clear();
+    inData_ = false;
+    connect(socket_, &QSslSocket::readyRead, this, &FakeSmtpServer::read);
+    reply("");
 }
 
 void FakeSmtpServer::read() {
     const QByteArray arrival = socket_->readAll();
     received += arrival;
+    if (!socket_->isEncrypted())
+        receivedInClear += arrival;
     unread_ += arrival;
     qsizetype end;
     while (socket_ && (end = unread_.indexOf('\n')) >= 0) {
@@ -45,13 +50,29 @@ void FakeSmtpServer::read() {
 }
 
 void FakeSmtpServer::reply(const QByteArray &command) {
-    const QByteArrayList pieces = replies.value(command);
+    const QByteArray overTls = "tls:" + command;
+    const QByteArrayList pieces = socket_->isEncrypted() && replies.contains(overTls)
+                                      ? replies.value(overTls)
+                                      : replies.value(command);
+    // A handshake starts in the same moment as the go-ahead before it, so that the client's
+    // first handshake bytes are never read as a command.
+    int delay = 0;
     for (qsizetype i = 0; i < pieces.size(); ++i) {
-        QTimer::singleShot(30 * int(i), socket_, [socket = socket_, piece = pieces[i]] {
-            if (piece == "<close>")
+        if (pieces[i] == "<tls>")
+            continue;
+        const bool tlsAfter = i + 1 < pieces.size() && pieces[i + 1] == "<tls>";
+        QTimer::singleShot(delay, socket_, [this, socket = socket_, piece = pieces[i], tlsAfter] {
+            if (piece == "<close>") {
                 socket->close();
-            else
-                socket->write(piece);
+                return;
+            }
+            socket->write(piece);
+            if (tlsAfter) {
+                socket->setLocalCertificate(certificate);
+                socket->setPrivateKey(key);
+                socket->startServerEncryption();
+            }
         });
+        delay += 30;
     }
 }

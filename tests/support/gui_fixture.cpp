@@ -97,10 +97,20 @@ void GuiTest::cleanup() {
 }
 
 void GuiTest::restart(const QString &helpFolder) {
+    restartWith(quickStart(helpFolder));
+}
+
+void GuiTest::restartWith(const StartupOptions &options) {
     windows_.reset();
-    windows_ = std::make_unique<WindowSet>(quickStart(helpFolder));
+    windows_ = std::make_unique<WindowSet>(options);
     endings_ = 0;
     connect(windows_.get(), &WindowSet::ended, this, [this] { ++endings_; });
+}
+
+void GuiTest::restartWithSmtp(const SmtpSettings &smtp) {
+    StartupOptions options = quickStart(QString());
+    options.smtp = smtp;
+    restartWith(options);
 }
 
 void GuiTest::end() {
@@ -114,10 +124,7 @@ std::unique_ptr<frmMain> GuiTest::mainWindowApart() {
 void GuiTest::restartWithSplash(int milliseconds) {
     StartupOptions options = quickStart(QString());
     options.splashMilliseconds = milliseconds;
-    windows_.reset();
-    windows_ = std::make_unique<WindowSet>(options);
-    endings_ = 0;
-    connect(windows_.get(), &WindowSet::ended, this, [this] { ++endings_; });
+    restartWith(options);
 }
 
 IncompleteDataDialog *GuiTest::incompleteDialog(const char *name) {

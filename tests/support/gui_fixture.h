@@ -12,6 +12,8 @@
 #include <memory>
 
 class WindowSet;
+struct StartupOptions;
+struct SmtpSettings;
 class frmMain;
 class frmMail;
 class Form2;
@@ -77,6 +79,8 @@ protected:
     std::unique_ptr<frmMain> mainWindowApart();
     // A fresh window set whose main window keeps its splash up this long.
     void restartWithSplash(int milliseconds);
+    // A fresh window set whose send page reaches servers the way these settings say.
+    void restartWithSmtp(const SmtpSettings &smtp);
 
     // Page I with the zone text given, and page II if that is where it led.
     Form2 *completePageOne(const QString &zone = QStringLiteral(".usaha"));
@@ -90,6 +94,8 @@ protected:
     void unloadNamed(const char *name);
 
 private:
+    void restartWith(const StartupOptions &options);
+
     std::unique_ptr<ScopedWorkDir> work_;
     std::unique_ptr<WindowSet> windows_;
     int endings_ = 0;

@@ -62,3 +62,13 @@ QSslCertificate TestCertificates::authority() const {
 QString TestCertificates::file(Server server, const char *suffix) const {
     return folder_.filePath(QLatin1String(stems[server]) + QLatin1String(suffix));
 }
+
+QSslCertificate TestCertificates::certificate(Server server) const {
+    return QSslCertificate::fromPath(certificateFile(server)).value(0);
+}
+
+QSslKey TestCertificates::key(Server server) const {
+    QFile file(keyFile(server));
+    file.open(QIODevice::ReadOnly);
+    return QSslKey(&file, QSsl::Ec);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QSslCertificate>
+#include <QSslKey>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -20,6 +21,8 @@ public:
     QSslCertificate authority() const;
     QString certificateFile(Server server) const { return file(server, ".pem"); }
     QString keyFile(Server server) const { return file(server, ".key"); }
+    QSslCertificate certificate(Server server) const;
+    QSslKey key(Server server) const;
 
 private:
     QString file(Server server, const char *suffix) const;

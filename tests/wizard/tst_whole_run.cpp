@@ -255,18 +255,19 @@ void TestWholeRun::init() {
     startRun();
 }
 
-// The send page, sending to the test server by a clock that stands still.
+// The send page, which sends to the test server by a clock that stands still.
 frmMail *TestWholeRun::sendingToTestServer() {
-    frmMail *sendPage = window<frmMail>();
-    sendPage->setServerPort(aiosmtpd.port());
-    sendPage->setClock(
-        [] { return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600)); });
-    return sendPage;
+    return window<frmMail>();
 }
 
 // A fresh window set in the same work folder.
 void TestWholeRun::startRun() {
-    restart();
+    SmtpSettings smtp;
+    smtp.ports.plain = aiosmtpd.port();
+    smtp.clock = [] {
+        return QDateTime(QDate(2026, 12, 5), QTime(15, 10, 49), QTimeZone(7 * 3600));
+    };
+    restartWithSmtp(smtp);
     QVERIFY(waitUntilActive(window<frmMain>()));
     QCOMPARE(shownWindows(), QStringList{"frmMain"});
 }
