@@ -1,19 +1,17 @@
 #include "program_run.h"
 
+#include "document/log_categories.h"
 #include "folder_claim.h"
 #include "folder_in_use_dialog.h"
 #include "wizard/main_window.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLoggingCategory>
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcApp, "veld.app")
-
 int refuse(const FolderClaim &claim) {
-    qCWarning(lcApp,
+    qCWarning(veldApp,
               "VELD already runs in this folder (process %lld holds %s); this one ends "
               "without touching it",
               claim.holder(), qUtf8Printable(claim.lockFilePath()));
@@ -33,7 +31,7 @@ int runInCurrentFolder(const StartupOptions &options) {
         return refuse(claim);
     if (claim.state() == FolderClaim::State::NotMade)
         // Page I reports the folder itself when it cannot write its work files there.
-        qCWarning(lcApp, "cannot make %s; running without a claim on the folder",
+        qCWarning(veldApp, "cannot make %s; running without a claim on the folder",
                   qUtf8Printable(claim.lockFilePath()));
 
     WindowSet windows(options);

@@ -1,5 +1,6 @@
 #include "send_page.h"
 
+#include "document/log_categories.h"
 #include "document/work_files.h"
 #include "ui/entrance_effects.h"
 #include "ui/page_controls.h"
@@ -37,7 +38,8 @@ QLineEdit *makeField(const char *name, const QString &accessibleName, QWidget *p
 QString workFileTextOrNothing(WorkFile file) {
     try {
         return readWorkFileText(file);
-    } catch (const WorkFileError &) {
+    } catch (const WorkFileError &error) {
+        qCWarning(veldWork).noquote() << error.message();
         return QString();
     }
 }

@@ -1,5 +1,6 @@
 #include "information_viewer.h"
 
+#include "document/log_categories.h"
 #include "document/zone_table.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
@@ -186,8 +187,11 @@ void Form13::loadTopic(int number) {
     QFile file(topicPath(name));
     if (!file.exists()) {
         box->setMessage(QStringLiteral("Topik bantuan tidak ditemukan: ") + name);
+        qCWarning(veldHelp, "help topic %s not found", qUtf8Printable(file.fileName()));
     } else if (!file.open(QIODevice::ReadOnly) || file.size() > largestTopicBytes) {
         box->setMessage(QStringLiteral("Topik bantuan tidak dapat dibaca: ") + name);
+        qCWarning(veldHelp, "help topic %s cannot be read: %s", qUtf8Printable(file.fileName()),
+                  file.isOpen() ? "larger than 16 MiB" : qUtf8Printable(file.errorString()));
     } else {
         box->setRichText(file.readAll());
     }

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "document/domain_section.h"
+#include "document/log_categories.h"
 #include "document/zone_table.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
@@ -301,8 +302,13 @@ bool frmMain::openSkinFile(const QString &path) {
         skin->LoadFile(path);
         ApplySkinToMain(std::move(skin));
         return true;
+    } catch (const SkinFileError &error) {
+        // A skin file that cannot be used is ignored without a word; the old skin stays, and
+        // the log says why.
+        qCWarning(veldSkin, "skin file refused: %s", error.what());
+        return false;
     } catch (...) {
-        // A skin file that cannot be used is ignored without a word; the old skin stays.
+        qCWarning(veldSkin, "skin file refused: %s", qUtf8Printable(path));
         return false;
     }
 }

@@ -1,5 +1,6 @@
 #include "work_file_error_dialog.h"
 
+#include "document/log_categories.h"
 #include "document/work_file_error.h"
 #include "ui/entrance_effects.h"
 
@@ -24,6 +25,7 @@ std::optional<QString> workFileFailure(const std::function<void()> &write) {
         write();
         return std::nullopt;
     } catch (const WorkFileError &error) {
+        qCWarning(veldWork).noquote() << error.message();
         return error.message();
     }
 }
