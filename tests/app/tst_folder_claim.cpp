@@ -5,8 +5,8 @@
 #include "app/folder_in_use_dialog.h"
 #include "app/program_run.h"
 #include "mail/send_page.h"
-#include "support/windows.h"
-#include "support/work_dir.h"
+#include "support/gui_fixture.h"
+#include "ui/skin_label.h"
 #include "wizard/quick_start.h"
 #include "wizard/wizard_run.h"
 #include "wizard/work_file_error_dialog.h"
@@ -32,10 +32,7 @@ template <class Window> Window *shown() {
 }
 
 template <class Window> bool anyMade() {
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (qobject_cast<Window *>(widget))
-            return true;
-    return false;
+    return countTopLevel([](QWidget *widget) { return qobject_cast<Window *>(widget); }) > 0;
 }
 
 // Runs the program in the current folder and, once its event loop runs and the window shows,
@@ -125,20 +122,6 @@ int holdClaim(int argc, char **argv) {
     return 0;
 }
 
-// The built program, started in `folder` on the platform the tests use.
-class Program {
-public:
-    explicit Program(const QString &folder) {
-        process.setWorkingDirectory(folder);
-        process.start(QStringLiteral(VELD_PROGRAM), {});
-    }
-    ~Program() {
-        process.kill();
-        process.waitForFinished();
-    }
-    QProcess process;
-};
-
 } // namespace
 
 class TestFolderClaim : public QObject {
@@ -150,7 +133,6 @@ private slots:
     void everyWayOutReleasesTheClaim_data();
     void everyWayOutReleasesTheClaim();
     void folderWithoutAClaimStillRunsTheWizard();
-    void builtProgramsShareNoFolder();
 };
 
 void TestFolderClaim::secondProgramIsRefusedAndTouchesNothing_data() {
@@ -177,10 +159,9 @@ void TestFolderClaim::secondProgramIsRefusedAndTouchesNothing() {
     const int status = runDriven<FolderInUseDialog>([&](FolderInUseDialog *dialog) {
         if (!waitUntilActive(dialog))
             return QCoreApplication::exit(99);
-        dialogShown = !anyMade<frmMain>() && dialog->SkinForm1->CurrentSkin() != nullptr &&
-                      dialog->SkinButton1->text() == QLatin1String("Baiklah..");
+        dialogShown = !anyMade<frmMain>() && dialog->SkinForm1->CurrentSkin() != nullptr;
         if (throughButton)
-            dialog->SkinButton1->click();
+            button(dialog, "SkinButton1")->click();
         else
             dialog->close();
     });
@@ -238,13 +219,13 @@ void TestFolderClaim::everyWayOutReleasesTheClaim() {
         // Through every page to the send page, NS records on the way.
         completePage(page);
         completePage(shown<Form2>());
-        shown<Form4>()->SkinButton1->click();
+        button(shown<Form4>(), "SkinButton1")->click();
         completePage(shown<Form5>());
         completePage(shown<Form7>());
         frmMail *send = shown<frmMail>();
         if (!send || !dir.exists("DATM4.JOV"))
             return QCoreApplication::exit(99);
-        send->SkinButton2->click();
+        button(send, "SkinButton2")->click(); // "Selesai"
     });
     QVERIFY(claimedWhileRunning);
     QCOMPARE(status, 0);
@@ -267,40 +248,13 @@ void TestFolderClaim::folderWithoutAClaimStillRunsTheWizard() {
         completePage(page);
         auto *error = shown<WorkFileErrorDialog>();
         workFileErrorShown =
-            error && !anyMade<Form2>() && error->SkinLabel2->text().contains("tidak dapat ditulis");
+            error && !anyMade<Form2>() &&
+            control<SkinLabel>(error, "SkinLabel2")->text().contains("tidak dapat ditulis");
         page->mnExit_Click();
     });
     QDir::setCurrent(previous);
     QVERIFY(workFileErrorShown);
     QCOMPARE(status, 0);
-}
-
-void TestFolderClaim::builtProgramsShareNoFolder() {
-    ScopedWorkDir dir;
-    writeEarlierRun(dir);
-    Program first(dir.path());
-    QVERIFY(QTest::qWaitFor([&] { return lockHolder(dir.path()) == first.process.processId(); },
-                            10000));
-    const auto before = snapshot(dir.path());
-
-    // The second one says why it stays out, waits at its dialog, and has changed nothing.
-    Program second(dir.path());
-    QVERIFY(QTest::qWaitFor(
-        [&] { return second.process.readAllStandardError().contains("VELD already runs"); },
-        10000));
-    QCOMPARE(second.process.state(), QProcess::Running);
-    second.process.kill();
-    second.process.waitForFinished();
-    QCOMPARE(snapshot(dir.path()), before);
-
-    // The first one is killed; the next one takes its claim over and runs the wizard.
-    first.process.kill();
-    first.process.waitForFinished();
-    Program third(dir.path());
-    QVERIFY(QTest::qWaitFor([&] { return lockHolder(dir.path()) == third.process.processId(); },
-                            10000));
-    QVERIFY(!third.process.waitForFinished(1000));
-    QVERIFY(!third.process.readAllStandardError().contains("already runs"));
 }
 
 int main(int argc, char **argv) {

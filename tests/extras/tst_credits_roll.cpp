@@ -21,6 +21,7 @@ private slots:
 
 private:
     void openCredits();
+    CreditsScroll *scroll() const { return control<CreditsScroll>(credits, "picScroll"); }
     frmAbout *about = nullptr;
     FormCredits *credits = nullptr;
 };
@@ -58,14 +59,14 @@ void TestCreditsRoll::textKeepsItsOrderAndLineEnds() {
 void TestCreditsRoll::rollEntersFromBelowOneUnitPerFrameAndComesBack() {
     openCredits();
     credits->Form_Activate(); // each activation starts the text again just below
-    const QRect inside = credits->picScroll->contentsRect();
+    const QRect inside = scroll()->contentsRect();
     const int below = inside.height();
-    const int height = credits->picScroll->measureTextHeight();
+    const int height = scroll()->measureTextHeight();
     QVERIFY(height > below); // the text is longer than the area it rolls through
     QCOMPARE(credits->rollRect(), QRect(0, below, inside.width(), height));
 
     credits->drawNextFrame();
-    QCOMPARE(credits->picScroll->drawnRect().top(), below);
+    QCOMPARE(scroll()->drawnRect().top(), below);
     QCOMPARE(credits->rollRect().top(), below - 1);
     for (int frame = 1; frame < below + height; ++frame)
         credits->drawNextFrame();
@@ -73,7 +74,7 @@ void TestCreditsRoll::rollEntersFromBelowOneUnitPerFrameAndComesBack() {
     // starts again from below.
     QCOMPARE(credits->rollRect().top(), -height);
     credits->drawNextFrame();
-    QCOMPARE(credits->picScroll->drawnRect().top(), -height);
+    QCOMPARE(scroll()->drawnRect().top(), -height);
     QCOMPARE(credits->rollRect(), QRect(0, below, inside.width(), height));
 }
 
@@ -91,8 +92,8 @@ void TestCreditsRoll::rollWaitsMoreThanFortyMillisecondsPerFrame() {
 
 void TestCreditsRoll::emptyTextClosesTheWindowAtOnce() {
     credits = window<FormCredits>();
-    credits->picScroll->setText(QString());
-    QCOMPARE(credits->picScroll->measureTextHeight(), 0);
+    scroll()->setText(QString());
+    QCOMPARE(scroll()->measureTextHeight(), 0);
     QPointer<FormCredits> watch = credits;
     about->SkinButton2_Click();
     QTRY_VERIFY(!loaded<FormCredits>());

@@ -1,6 +1,7 @@
 // The installed program, checked where it was installed: check_install.cmake copies this test
 // into the bin/ folder of a fresh installation and runs it from a folder elsewhere.
 #include "support/windows.h"
+#include "support/wizard_walk.h"
 #include "support/work_dir.h"
 #include "ui/rtf_reader.h"
 #include "wizard/information_viewer.h"
@@ -29,21 +30,22 @@ private:
 void TestInstalledProgram::helpTopicsAreFoundBesideTheProgramFromAnyFolder() {
     ScopedWorkDir elsewhere; // an empty current folder: no topic of its own
     WindowSet windows(quickStart());
-    windows.frmMain.get()->SkinButton2->click();
+    button(windows.frmMain.get(), "SkinButton2")->click(); // "Informasi"
     Form13 *viewer = windows.Form13.get();
     QVERIFY(waitUntilActive(viewer));
 
     for (int topic = 1; topic <= 7; ++topic) {
-        if (topic <= 6)
-            viewer->Checks[topic - 1]->click();
-        else
-            viewer->SkinButton1->click();
+        control<QAbstractButton>(viewer, topic <= 6 ? QStringLiteral("Check%1").arg(topic)
+                                                    : QStringLiteral("SkinButton1"))
+            ->click();
         QFile file(installed(QStringLiteral("share/veld/dat%1.jov").arg(topic)));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
         QTextDocument expected;
         RtfReader::read(file.readAll(), &expected);
         QVERIFY(!expected.toPlainText().isEmpty());
-        QCOMPARE(viewer->RichTextBoxes[topic - 1]->toPlainText(), expected.toPlainText());
+        QCOMPARE(
+            control<RichTextBox>(viewer, QStringLiteral("RichTextBox%1").arg(topic))->toPlainText(),
+            expected.toPlainText());
     }
 }
 

@@ -22,6 +22,7 @@ private:
     QWidget *window = nullptr;
     SkinButton *button = nullptr;
     SkinForm *form = nullptr;
+    SkinElement *element = nullptr; // the button's, made by the skin init() applies
 };
 
 void TestSkinElement::init() {
@@ -31,6 +32,8 @@ void TestSkinElement::init() {
     button->setGeometry(40, 60, 100, 30);
     form = new SkinForm(window);
     form->setCurrentSkin(std::make_shared<Skin>());
+    button->ApplySkin(form);
+    element = button->SkinElement();
     window->show();
 }
 
@@ -39,16 +42,14 @@ void TestSkinElement::cleanup() {
 }
 
 void TestSkinElement::noElementUntilASkinIsApplied() {
-    QVERIFY(!button->SkinElement());
-    button->ApplySkin(form);
-    QVERIFY(button->SkinElement());
+    SkinButton fresh(QStringLiteral("Informasi"), window);
+    QVERIFY(!fresh.SkinElement());
+    QVERIFY(element);
     button->ApplySkin(nullptr);
     QVERIFY(!button->SkinElement());
 }
 
 void TestSkinElement::nonDecimalTextsAreIgnored() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
     for (const char *text : {"", "12px", "1e3", "0x10", " ", "-"}) {
         element->setLeftText(QLatin1String(text));
         element->setWidthText(QLatin1String(text));
@@ -58,8 +59,6 @@ void TestSkinElement::nonDecimalTextsAreIgnored() {
 }
 
 void TestSkinElement::runScriptReturnsAtOnceAndReachesItsTarget() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
     QSignalSpy finished(element, &SkinElement::scriptFinished);
     QElapsedTimer clock;
     clock.start();
@@ -73,8 +72,6 @@ void TestSkinElement::runScriptReturnsAtOnceAndReachesItsTarget() {
 }
 
 void TestSkinElement::waitHoldsTheElementBeforeTheMove() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
     element->setTopText(QStringLiteral("-170"));
     QSignalSpy finished(element, &SkinElement::scriptFinished);
     element->RunScript(QStringLiteral("wait 1500; moveto - 60   - -   - -  200 decel"));
@@ -85,8 +82,6 @@ void TestSkinElement::waitHoldsTheElementBeforeTheMove() {
 }
 
 void TestSkinElement::aNewScriptReplacesTheRunningOne() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
     QSignalSpy finished(element, &SkinElement::scriptFinished);
     element->RunScript(QStringLiteral("wait 200; moveto 300 300 - - 10 10 500 accel"));
     element->RunScript(QStringLiteral("moveto 1 2 - - 3 4 100 accel"));
@@ -97,8 +92,6 @@ void TestSkinElement::aNewScriptReplacesTheRunningOne() {
 }
 
 void TestSkinElement::malformedScriptLeavesTheElementAlone() {
-    button->ApplySkin(form);
-    SkinElement *element = button->SkinElement();
     QSignalSpy started(element, &SkinElement::scriptStarted);
     element->RunScript(QStringLiteral("moveto nowhere"));
     QCOMPARE(element->lastScript(), QStringLiteral("moveto nowhere"));
@@ -111,7 +104,6 @@ void TestSkinElement::malformedScriptLeavesTheElementAlone() {
 void TestSkinElement::reapplyingASkinPutsTheControlBackHome() {
     // An entrance effect cut short by the next activation must not leave the control
     // off its place: the next effect would read the displaced place as its own.
-    button->ApplySkin(form);
     button->SkinElement()->setTopText(QStringLiteral("-500"));
     button->SkinElement()->RunScript(QStringLiteral("wait 2000; moveto - 60 - - - - 100 decel"));
     button->ApplySkin(form);

@@ -97,7 +97,6 @@ void SkinFileTest::builtinSkinsLoadAndDiffer() {
         }
         skins.push_back(*skin);
     }
-    QCOMPARE(skins.size(), std::size_t(8));
     QVERIFY(skins.back().opacity < 255); // "Military (Transparant)" is translucent
 
     // Eight clearly different looks, not one look under eight names.
@@ -210,20 +209,11 @@ void SkinFileTest::refusedFilesLeaveSkinUnchanged_data() {
     QTest::newRow("wrong magic") << skn << edited(text, "VELD-SKIN 1", "VELD-SKIN 2") << "line 1";
     QTest::newRow("not utf-8") << skn << edited(text, "WinAqua", "Win\xff") << "UTF-8";
     QTest::newRow("control character") << skn << edited(text, "WinAqua", "Win\x01") << "control";
-    QTest::newRow("noncharacter U+FFFE") << skn << edited(text, "WinAqua", "Win\xef\xbf\xbe")
-                                         << "line 3: title in [skin]: contains U+FFFE";
-    QTest::newRow("noncharacter U+FFFF") << skn << edited(text, "Tim VELD", "Tim\xef\xbf\xbf")
-                                         << "line 4: artist in [skin]: contains U+FFFF";
     QTest::newRow("bad colour") << skn << edited(text, "#8aa4c0", "#8aa4cz") << "border in [form]";
-    QTest::newRow("short colour") << skn << edited(text, "#1b2a3a", "#123") << "control-color-2";
     QTest::newRow("opacity 256") << skn << edited(text, "opacity = 255", "opacity = 256")
                                  << "opacity in [skin]";
     QTest::newRow("font size 3") << skn << edited(text, "font-size = 9", "font-size = 3")
                                  << "font-size";
-    QTest::newRow("radius 61") << skn << edited(text, "radius = 14", "radius = 61")
-                               << "radius in [button]";
-    QTest::newRow("border 21") << skn << edited(text, "border-width = 0", "border-width = 21")
-                               << "border-width in [label]";
     QTest::newRow("not a number") << skn << edited(text, "radius = 8", "radius = 8px") << "radius";
     QTest::newRow("bad flag") << skn << edited(text, "font-bold = no", "font-bold = ja")
                               << "font-bold";
@@ -246,23 +236,17 @@ void SkinFileTest::refusedFilesLeaveSkinUnchanged_data() {
                                << "last line";
     QTest::newRow("text after end") << skn << text + "title = x\n"
                                     << "cut short";
-    QTest::newRow("truncated") << skn << text.left(text.size() / 2) << "cut short";
     QTest::newRow("huge") << skn << text + QByteArray(maxSkinFileBytes, '#') << "larger than";
     if (QFile::exists(QStringLiteral("/dev/zero")))
         QTest::newRow("device") << QStringLiteral("/dev/zero") << QByteArray() << "regular file";
 
     QTest::newRow("malformed xml") << xmlName << edited(xml, "</title>", "</titel>") << "line 4";
-    QTest::newRow("unclosed root") << xmlName << edited(xml, "</veld-skin>", "") << "cut short";
-    QTest::newRow("text as xml") << xmlName << text << "line 1";
+    QTest::newRow("text as xml") << xmlName << text << "line 1"; // the suffix decides
     QTest::newRow("wrong root") << xmlName << edited(xml, "veld-skin", "skin-file") << "root";
     QTest::newRow("wrong version")
         << xmlName << edited(xml, "version=\"1\">", "version=\"2\">") << "version";
     QTest::newRow("unknown element")
         << xmlName << edited(xml, "artist>", "painter>") << "unknown key 'painter' in <skin>";
-    QTest::newRow("bad xml colour")
-        << xmlName << edited(xml, "#8aa4c0", "blue") << "border in <form>";
-    QTest::newRow("missing xml key") << xmlName << edited(xml, "<radius>10</radius>", "")
-                                     << "key 'radius' is missing from <panel>";
     QTest::newRow("nested element")
         << xmlName << edited(xml, ">WinAqua<", "><b>WinAqua</b><") << "line 4";
     QTest::newRow("stray text") << xmlName << edited(xml, "<form>", "<form>hello")

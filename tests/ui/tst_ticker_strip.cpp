@@ -39,7 +39,7 @@ void TestTickerStrip::restartsOnlyWhenTheWholeStripIsOut() {
 void TestTickerStrip::firstPassEndsAndTheStripComesBackFromTheRight() {
     QWidget page;
     TickerStrip ticker(Form4::hintDesign(), &page);
-    ticker.Timer1->stop();
+    ticker.findChild<QTimer *>()->stop(); // the strip's one timer; the test ticks it
     QCOMPARE(ticker.stripLeft(), 3600);
     // 441 steps of 30 take the strip to -9630, the first position below -9615.
     for (int tick = 0; tick < 441; ++tick)
@@ -52,18 +52,18 @@ void TestTickerStrip::firstPassEndsAndTheStripComesBackFromTheRight() {
 void TestTickerStrip::messageWithoutAWidthReachesToTheNext() {
     QWidget page;
     TickerStrip send(frmMail::hintDesign(), &page);
-    send.Timer1->stop();
-    const QRect first = send.labels[0]->geometry();
-    const QRect last = send.labels.back()->geometry();
-    QCOMPARE(first.right() + 1, send.labels[1]->x());
-    QCOMPARE(last.right() + 1, send.Picture2->width()); // the last one to the strip's end
+    const QList<QLabel *> labels = send.findChildren<QLabel *>(); // Label1, Label2, ...
+    QCOMPARE(labels[0]->geometry().right() + 1, labels[1]->x());
+    // The last one to the strip's end.
+    QCOMPARE(labels.last()->geometry().right() + 1, send.findChild<QWidget *>("Picture2")->width());
 }
 
 void TestTickerStrip::timerMovesTheStripEvery25Milliseconds() {
     QWidget page;
     TickerStrip ticker(frmMail::hintDesign(), &page);
-    QVERIFY(ticker.Timer1->isActive());
-    QCOMPARE(ticker.Timer1->interval(), 25);
+    const QTimer *timer = ticker.findChild<QTimer *>();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 25);
     QTRY_VERIFY(ticker.stripLeft() <= 4800 - 2 * 25);
     QCOMPARE((4800 - ticker.stripLeft()) % 25, 0);
 }
