@@ -1,9 +1,9 @@
 #include "about_box.h"
 
 #include "credits_roll.h"
+#include "document/maker.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
-#include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
 #include "veld_version.h"

@@ -1,8 +1,8 @@
 #include "credits_roll.h"
 
 #include "about_box.h"
+#include "document/maker.h"
 #include "document/zone_table.h"
-#include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"

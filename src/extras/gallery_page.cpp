@@ -1,7 +1,7 @@
 #include "gallery_page.h"
 
+#include "document/maker.h"
 #include "ui/entrance_effects.h"
-#include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"

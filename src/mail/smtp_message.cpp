@@ -1,8 +1,8 @@
 #include "smtp_message.h"
 
 #include "document/code_page.h"
+#include "document/maker.h"
 #include "mail_header.h"
-#include "ui/maker.h"
 #include "veld_version.h"
 
 QByteArray mailDate(const QDateTime &when) {

@@ -1,7 +1,7 @@
 #include "splash_screen.h"
 
+#include "document/maker.h"
 #include "document/zone_table.h"
-#include "maker.h"
 #include "veld_version.h"
 
 #include <QApplication>

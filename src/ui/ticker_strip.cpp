@@ -39,6 +39,7 @@ TickerStrip::TickerStrip(const TickerDesign &design, QWidget *parent)
     setAccessibleName(texts.join(QLatin1Char(' ')));
     moveStrip();
 
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(tickMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &TickerStrip::Timer1_Timer);
     Timer1->start();

@@ -1,9 +1,9 @@
 #include "contact_page.h"
 
 #include "document/contact_section.h"
+#include "document/maker.h"
 #include "document/work_files.h"
 #include "ui/entrance_effects.h"
-#include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
 

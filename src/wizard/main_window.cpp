@@ -2,10 +2,10 @@
 
 #include "document/domain_section.h"
 #include "document/log_categories.h"
+#include "document/maker.h"
 #include "document/zone_table.h"
 #include "ui/accessibility.h"
 #include "ui/entrance_effects.h"
-#include "ui/maker.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
 #include "ui/typed_text.h"

@@ -1,9 +1,9 @@
 // The hidden gallery: the key chord on the declaration page's dialog, the code-and-password
 // window, the picture page with its captions and its way out, back to the same page.
+#include "document/maker.h"
 #include "extras/gallery_lock.h"
 #include "extras/gallery_page.h"
 #include "support/gui_fixture.h"
-#include "ui/maker.h"
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
 #include "ui/skin_storage.h"
