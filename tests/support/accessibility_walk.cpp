@@ -29,23 +29,14 @@ void walk(QAccessibleInterface *interface, const AccessibleNode &parent, int dep
         walk(interface->child(i), node, depth + 1, seen, tree);
 }
 
+// The roles of the controls a user operates.
 bool isOperated(QAccessible::Role role) {
-    switch (role) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::ScrollBar:
-    case QAccessible::MenuItem:
-    case QAccessible::PageTab:
-    case QAccessible::Link:
-        return true;
-    default:
-        return false;
-    }
+    static const QSet<QAccessible::Role> operated{
+        QAccessible::PushButton, QAccessible::CheckBox,     QAccessible::RadioButton,
+        QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::SpinBox,
+        QAccessible::Slider,     QAccessible::ScrollBar,    QAccessible::MenuItem,
+        QAccessible::PageTab,    QAccessible::Link};
+    return operated.contains(role);
 }
 
 } // namespace

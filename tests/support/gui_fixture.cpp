@@ -2,24 +2,17 @@
 
 #include "accessibility_walk.h"
 #include "app/window_set.h"
-#include "extras/about_box.h"
-#include "extras/credits_roll.h"
-#include "extras/gallery_lock.h"
-#include "extras/gallery_page.h"
 #include "mail/send_page.h"
-#include "mail/smtp_error_dialog.h"
-#include "mail/smtp_login_dialog.h"
 #include "wizard/contact_page.h"
-#include "wizard/declaration_message_box.h"
 #include "wizard/declaration_page.h"
 #include "wizard/incomplete_data_dialog.h"
-#include "wizard/information_viewer.h"
 #include "wizard/mail_exchanger_page.h"
 #include "wizard/main_window.h"
 #include "wizard/name_server_page.h"
+#include "wizard/quick_start.h"
 #include "wizard/record_choice_page.h"
-#include "wizard/work_file_error_dialog.h"
 
+#include <QMenu>
 #include <QSignalSpy>
 
 namespace {
@@ -30,13 +23,6 @@ WindowId windowIdNamed(QByteArrayView name) {
     if (id == WindowId::None)
         qFatal("the window set holds no %s", name.data());
     return id;
-}
-
-StartupOptions quickStart(const QString &helpFolder) {
-    StartupOptions options;
-    options.splashMilliseconds = 0; // no splash to wait for
-    options.helpFolder = helpFolder;
-    return options;
 }
 
 } // namespace
@@ -55,22 +41,9 @@ QStringList modalDialogCheck(SkinWindow *window, const QString &caption) {
     return modalDialogProblems(accessibleTree(qApp), window, caption);
 }
 
-QStringList tabOrder(QWidget *window) {
-    const auto skipped = [window](QWidget *w) {
-        return w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window) || w->window() != window;
-    };
-    QWidget *first = window->nextInFocusChain();
-    while (skipped(first))
-        first = first->nextInFocusChain();
-    QStringList names;
-    QWidget *w = first;
-    do {
-        names << w->objectName();
-        do
-            w = w->nextInFocusChain();
-        while (w != first && skipped(w));
-    } while (w != first);
-    return names;
+SkinRef chooseSkin(frmMain *page, int entry) {
+    control<QAction>(page, "mnBuildSkin")->menu()->actions().at(entry)->trigger();
+    return page->SkinForm1->CurrentSkin();
 }
 
 bool sendAndWait(frmMail *page, bool *completed) {
@@ -96,8 +69,10 @@ void GuiTest::cleanup() {
     work_.reset();
 }
 
-void GuiTest::restart(const QString &helpFolder) {
-    restartWith(quickStart(helpFolder));
+void GuiTest::restart(const QString &helpFolder, int splashMilliseconds) {
+    StartupOptions options = quickStart(helpFolder);
+    options.splashMilliseconds = splashMilliseconds;
+    restartWith(options);
 }
 
 void GuiTest::restartWith(const StartupOptions &options) {
@@ -118,13 +93,8 @@ void GuiTest::end() {
 }
 
 std::unique_ptr<frmMain> GuiTest::mainWindowApart() {
-    return std::make_unique<frmMain>(windows_->options.splashMilliseconds);
-}
-
-void GuiTest::restartWithSplash(int milliseconds) {
-    StartupOptions options = quickStart(QString());
-    options.splashMilliseconds = milliseconds;
-    restartWith(options);
+    windows_.reset();
+    return std::make_unique<frmMain>(0);
 }
 
 IncompleteDataDialog *GuiTest::incompleteDialog(const char *name) {

@@ -3,6 +3,8 @@
 // windows only through it, and controls by their object names.
 #pragma once
 
+#include "ui/skin.h"
+#include "windows.h"
 #include "wizard_walk.h"
 #include "work_dir.h"
 
@@ -19,13 +21,6 @@ class frmMail;
 class Form2;
 class IncompleteDataDialog;
 
-// True once the widget's window is the active window (within five seconds). The offscreen
-// platform activates a window on the next turn of the event loop, and QTest's own wait for
-// activation does not wait there.
-inline bool waitUntilActive(QWidget *widget) {
-    return QTest::qWaitFor([widget] { return widget->isActiveWindow(); }, 5000);
-}
-
 // Another window takes the focus and gives it back: the window is activated anew.
 bool activateAgain(SkinWindow *window);
 
@@ -34,12 +29,20 @@ template <class Predicate> int countTopLevel(Predicate predicate) {
     return int(std::count_if(windows.begin(), windows.end(), predicate));
 }
 
+// The top-level window of that object name and class, if there is one.
+template <class Window = QWidget> Window *topLevelNamed(const QString &name) {
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == name)
+            return qobject_cast<Window *>(window);
+    return nullptr;
+}
+
 // Problems a screen reader would have with the window as a modal dialog of that caption:
 // empty when it is one, made of named controls.
 QStringList modalDialogCheck(SkinWindow *window, const QString &caption);
 
-// The object names of the window's controls in the order Tab walks them.
-QStringList tabOrder(QWidget *window);
+// Chooses the entry of that index in page I's Skin menu; returns the skin it applied.
+SkinRef chooseSkin(frmMain *page, int entry);
 // Presses "Kirimkan" and waits until the send has ended; false when it never does.
 bool sendAndWait(frmMail *page, bool *completed);
 
@@ -71,14 +74,13 @@ protected:
     // How often the run of the current window set has ended.
     int endings() const { return endings_; }
     // A fresh window set in the same work folder, its help topics looked for in the folder
-    // given (none: beside the program).
-    void restart(const QString &helpFolder = QString());
+    // given (none: beside the program), its main window's splash up that long.
+    void restart(const QString &helpFolder = QString(), int splashMilliseconds = 0);
     ScopedWorkDir &work() { return *work_; }
 
-    // A main window made apart from the window set, to watch its load from the start.
+    // A main window made apart from the window set, to watch its load from the start; the
+    // window set goes, so that this is the only main window and its splash the only one.
     std::unique_ptr<frmMain> mainWindowApart();
-    // A fresh window set whose main window keeps its splash up this long.
-    void restartWithSplash(int milliseconds);
     // A fresh window set whose send page reaches servers the way these settings say.
     void restartWithSmtp(const SmtpSettings &smtp);
 

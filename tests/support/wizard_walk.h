@@ -26,10 +26,24 @@ inline SkinButton *button(const QObject *window, const QString &name) {
     return control<SkinButton>(window, name);
 }
 
-// Every field of a page. Page I: status BARU, the zone given. Contacts: the handles
-// "ADM-QV", " BIL-QV " (blanks are content) and "TEK-QV", the other items "<column><row>"
-// ("Ab" is the admin's name); records "<group><row>" ("1a" is the primary's host name) in
-// five groups; the registrant Sari Wulandari.
+// What fillPage types into Text1, Text2, ... of page II or of a record page with that many
+// fields: the handles "ADM-QV", " BIL-QV " (blanks are content) and "TEK-QV", the other
+// contact items "<column><row>" ("Ab" is the admin's name); records "<group><row>" ("1a" is
+// the primary's host name) in five groups.
+inline QStringList fieldTexts(const QString &page, int fields) {
+    const char *handles[3] = {"ADM-QV", " BIL-QV ", "TEK-QV"};
+    QStringList texts;
+    for (int i = 0; i < fields; ++i)
+        if (page == QLatin1String("Form2"))
+            texts << (i % 8 == 0 ? QLatin1String(handles[i / 8])
+                                 : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
+        else
+            texts << QString::number(1 + i / (fields / 5)) + QChar(u'a' + i % (fields / 5));
+    return texts;
+}
+
+// Every field of a page. Page I: status BARU, the zone given; page II and the record pages
+// their fieldTexts; page V the registrant Sari Wulandari.
 inline void fillPage(SkinWindow *page, const QString &zone = QStringLiteral(".usaha")) {
     const QString name = page->objectName();
     const auto fill = [page](int number, const QString &text) {
@@ -44,18 +58,14 @@ inline void fillPage(SkinWindow *page, const QString &zone = QStringLiteral(".us
         fill(2, QStringLiteral("Koperasi Lumbung Tani"));
         fill(4, QStringLiteral("AKTA 7/2025"));
         fill(5, QStringLiteral("Sari 555-0147"));
-    } else if (name == QLatin1String("Form2")) {
-        const char *handles[3] = {"ADM-QV", " BIL-QV ", "TEK-QV"};
-        for (int i = 0; i < 24; ++i)
-            fill(i + 1, i % 8 == 0 ? QLatin1String(handles[i / 8])
-                                   : QString(QChar(u'A' + i / 8)) + QChar(u'a' + i % 8));
-    } else if (name == QLatin1String("Form5") || name == QLatin1String("Form6")) {
-        const int fields = int(page->findChildren<QLineEdit *>().size());
-        for (int i = 0; i < fields; ++i)
-            fill(i + 1, QString::number(1 + i / (fields / 5)) + QChar(u'a' + i % (fields / 5)));
     } else if (name == QLatin1String("Form7")) {
         fill(1, QStringLiteral("Sari Wulandari"));
         fill(2, QStringLiteral("sari@lumbung.usaha.qv"));
+    } else if (name == QLatin1String("Form2") || name == QLatin1String("Form5") ||
+               name == QLatin1String("Form6")) {
+        const QStringList texts = fieldTexts(name, int(page->findChildren<QLineEdit *>().size()));
+        for (int i = 0; i < texts.size(); ++i)
+            fill(i + 1, texts[i]);
     }
 }
 

@@ -62,6 +62,16 @@ QStringList problemsOf(SkinWindow *window) {
         if (button->isVisibleTo(window) && button->isEnabled() && !reachedByTab(button))
             problems << window->objectName() + u'/' + button->objectName() +
                             QStringLiteral(": not reached by Tab");
+    // Fields of one name, such as a row caption in every column, cannot be told apart by ear.
+    QStringList fieldNames;
+    for (QLineEdit *field : window->findChildren<QLineEdit *>()) {
+        const AccessibleNode *fieldNode = findNode(tree, field);
+        if (!fieldNode || !fieldNode->shown || field->window() != window)
+            continue;
+        if (fieldNames.contains(fieldNode->name))
+            problems << fieldNode->path + QStringLiteral(": the name of another field");
+        fieldNames << fieldNode->name;
+    }
     return problems;
 }
 
@@ -115,17 +125,17 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     // Once closed, the dialog no longer claims to be modal.
     QVERIFY(!findNode(accessibleTree(qApp), incompleteDialog("FormMessageBox"))->state.modal);
     button(page, "SkinButton2")->click();
-    window<Form13>()->Check_Click(1);
+    control<QAbstractButton>(window<Form13>(), "Check2")->click();
     walk(window<Form13>());
-    page->mnAbout_Click();
+    control<QAction>(page, "mnAbout")->trigger();
     walk(window<frmAbout>());
-    window<frmAbout>()->SkinButton2_Click();
+    button(window<frmAbout>(), "SkinButton2")->click();
     FormCredits *credits = window<FormCredits>();
     button(credits, "SkinButton1")->show();
     control(credits, "Picture2")->show();
     walk(credits);
-    credits->SkinButton1_Click();
-    window<frmAbout>()->SkinButton1_Click();
+    button(credits, "SkinButton1")->click();
+    button(window<frmAbout>(), "SkinButton1")->click();
 
     // The pages, each with the dialog its empty Next raises, and the gallery behind page V.
     auto raiseDialog = [&](SkinWindow *owner, auto raised) {
@@ -153,7 +163,7 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     window<WorkFileErrorDialog>()->setMessage(QStringLiteral("DAT.JOV"));
     window<WorkFileErrorDialog>()->showOver(declaration);
     walk(window<WorkFileErrorDialog>());
-    window<WorkFileErrorDialog>()->SkinButton1_Click();
+    button(window<WorkFileErrorDialog>(), "SkinButton1")->click();
 
     nextButton(declaration)->click();
     Form12 *registrant = window<Form12>();
@@ -168,15 +178,15 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     field(lock, "Text1")->setText(QLatin1String(Form9::codeName));
     field(lock, "Text2")->setText(QLatin1String(Form9::password));
     walk(lock);
-    lock->SkinButton1_Click();
+    button(lock, "SkinButton1")->click();
     Form14 *gallery = window<Form14>();
     QVERIFY(waitUntilActive(gallery));
     field(gallery, "Text1")->setText(QLatin1String(Form14::pictureCode));
-    gallery->SkinButton2_Click();
+    button(gallery, "SkinButton2")->click();
     for (const char *exit : {"SkinButton1", "SkinButton3", "SkinButton4", "SkinButton5"})
         button(gallery, QLatin1String(exit))->show();
     walk(gallery);
-    gallery->SkinButton5_Click();
+    button(gallery, "SkinButton5")->click();
 
     // The send page with its status, its error dialog and its login.
     QVERIFY(waitUntilActive(declaration));
@@ -186,7 +196,7 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     walk(sendPage);
     window<Form1>()->showOver(sendPage);
     walk(window<Form1>());
-    window<Form1>()->SkinButton1_Click();
+    button(window<Form1>(), "SkinButton1")->click();
     window<SmtpLoginDialog>()->ask(sendPage, QStringLiteral("smtp.contoh.qv"),
                                    QStringLiteral("sari"));
     walk(window<SmtpLoginDialog>());
@@ -195,6 +205,7 @@ void TestAccessibility::everyWindowNamesItsControlsAndTabReachesItsButtons() {
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
+// The names and captions are the walk's; here what page I's frame says with them.
 void TestAccessibility::pageOneIsAFrameOfNamedControls() {
     // Enough lines for the description's scroll bar to show.
     auto *description = control<QPlainTextEdit>(page, "Text3");
@@ -203,40 +214,25 @@ void TestAccessibility::pageOneIsAFrameOfNamedControls() {
     zone->setEditText(QStringLiteral(".usaha"));
     QTRY_VERIFY(description->verticalScrollBar()->isVisible());
     const QList<AccessibleNode> tree = accessibleTree(qApp);
-
     const AccessibleNode *window = findNode(tree, page);
-    QVERIFY(window);
-    QCOMPARE(window->role, QAccessible::Window);
-    QCOMPARE(window->name, QStringLiteral("Velda"));
-    QVERIFY(!window->state.modal);
+    QVERIFY(window && window->role == QAccessible::Window && !window->state.modal);
 
-    const QHash<QString, QString> expected{
-        {"Option1", "BARU"},
-        {"Option2", "UBAH"},
-        {"Option3", "HAPUS"},
-        {"Text1", "b. Nama Domain"},
-        {"Combo1", "b. Nama Domain (zona)"},
-        {"Text2", "c. Organisasi"},
-        {"Text3", "d. Keterangan"},
-        {"Text4", "e. Identitas"},
-        {"Text5", "f.  Kontak Cepat"},
-        {"SkinButton2", "Informasi"},
-        {"SkinButton3", "Selanjutnya.."},
-        {"SkinPanel1", "KAVRO"},
-    };
-    for (auto it = expected.begin(); it != expected.end(); ++it) {
-        const AccessibleNode *node = findNode(tree, control(page, it.key()));
-        QVERIFY2(node, qPrintable(it.key()));
-        QCOMPARE(node->name, it.value());
+    // Each field is heard by the caption that starts its row on the screen.
+    const QList<SkinLabel *> labels = page->findChildren<SkinLabel *>();
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5"}) {
+        QWidget *entry = control(page, QLatin1String(name));
+        const auto caption = std::find_if(labels.begin(), labels.end(), [entry](SkinLabel *label) {
+            return label->y() == entry->y() && label->x() < entry->x();
+        });
+        QVERIFY2(caption != labels.end(), name);
+        QCOMPARE(findNode(tree, entry)->name, (*caption)->text());
     }
     // The zone box says what it is; what it holds is its value, also in its edit line.
-    const AccessibleNode *combo = findNode(tree, zone);
-    QCOMPARE(combo->role, QAccessible::ComboBox);
-    QCOMPARE(combo->value, QStringLiteral(".usaha"));
-    const AccessibleNode *edit = findNode(tree, zone->lineEdit());
-    QVERIFY(edit);
-    QCOMPARE(edit->name, QStringLiteral("b. Nama Domain (zona)"));
-    QCOMPARE(edit->value, QStringLiteral(".usaha"));
+    for (QWidget *box : std::initializer_list<QWidget *>{zone, zone->lineEdit()}) {
+        const AccessibleNode *node = findNode(tree, box);
+        QVERIFY(node && node->name.startsWith(findNode(tree, control(page, "Text1"))->name));
+        QCOMPARE(node->value, QStringLiteral(".usaha"));
+    }
 
     for (int i = 9; i <= 14; ++i) { // the captionless labels
         auto *decoration = control<SkinLabel>(page, QStringLiteral("SkinLabel%1").arg(i));
@@ -253,10 +249,6 @@ void TestAccessibility::viewerLeavesOutItsEmptyCells() {
     Form13 *viewer = window<Form13>();
     QVERIFY(waitUntilActive(viewer));
     const QList<AccessibleNode> tree = accessibleTree(qApp);
-    const AccessibleNode *window = findNode(tree, viewer);
-    QVERIFY(window);
-    QCOMPARE(window->role, QAccessible::Window);
-    QCOMPARE(window->name, QStringLiteral("Informasi Registrasi Domain"));
     for (int i = 0; i < 12; ++i)
         QCOMPARE(findNode(tree, control(viewer, QStringLiteral("SkinLabel%1").arg(i + 1))) !=
                      nullptr,
@@ -271,6 +263,7 @@ void TestAccessibility::splashLeavesTheTreeWhenHidden() {
             return node.object == &splash || node.name.contains(QStringLiteral("REGISTRASI"));
         });
     };
+    QCOMPARE(splashNodes(), 0); // the main window's own splash has come and gone
     qsizetype whileShown = -1;
     connect(&splash, &SplashScreen::splashShown, this, [&] { whileShown = splashNodes(); });
     splash.LoadSplash();
@@ -278,8 +271,6 @@ void TestAccessibility::splashLeavesTheTreeWhenHidden() {
     QCOMPARE(whileShown, 1);
     QVERIFY(!splash.isVisible());
     QCOMPARE(splashNodes(), 0);
-    // The main window's own splash has come and gone too.
-    QVERIFY(!findNode(accessibleTree(qApp), page->Splash1));
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -3,7 +3,6 @@
 #include "support/gui_fixture.h"
 #include "ui/skin_button.h"
 #include "ui/skin_panel.h"
-#include "ui/skin_storage.h"
 #include "ui/splash_screen.h"
 #include "wizard/main_window.h"
 
@@ -22,11 +21,13 @@ void TestStartup::loadRunsItsStepsInOrder() {
     const std::unique_ptr<frmMain> made = mainWindowApart();
     frmMain &page = *made;
     page.show();
+    SplashScreen *splash = topLevelNamed<SplashScreen>("Splash1");
+    QVERIFY(splash);
     QStringList steps;
     auto visibility = [&page] { return page.isVisible() ? "shown" : "hidden"; };
-    connect(page.Splash1, &SplashScreen::splashLoaded, this,
+    connect(splash, &SplashScreen::splashLoaded, this,
             [&] { steps << QStringLiteral("splash loaded while ") + visibility(); });
-    connect(page.Splash1, &SplashScreen::splashShown, this,
+    connect(splash, &SplashScreen::splashShown, this,
             [&] { steps << QStringLiteral("splash shown while ") + visibility(); });
     connect(page.SkinForm1, &SkinForm::skinChanged, this, [&] {
         steps << QStringLiteral("skin ") + page.SkinForm1->CurrentSkin()->SkinTitle +
@@ -37,21 +38,21 @@ void TestStartup::loadRunsItsStepsInOrder() {
 
     QCOMPARE(steps, QStringList({"splash loaded while hidden", "splash shown while hidden",
                                  "skin WinAqua while shown"}));
-    QVERIFY(!page.Splash1->isVisible());
-    QCOMPARE(page.SkinForm1->CurrentSkin(), page.skinStorages[0]->StoredSkin());
+    QVERIFY(!splash->isVisible());
 }
 
 void TestStartup::mainWindowExistsWhileTheSplashIsUp() {
-    restartWithSplash(300);
+    restart(QString(), 300);
     frmMain *page = window<frmMain>();
     // Made and loaded at once: the splash waits on a timer, not in a loop of its own.
     QVERIFY(loaded<frmMain>());
-    QVERIFY(page->Splash1->isVisible());
+    QWidget *splash = topLevelNamed("Splash1");
+    QVERIFY(splash && splash->isVisible());
     QVERIFY(!page->isVisible());
     QVERIFY(!page->SkinForm1->CurrentSkin());
     QTRY_VERIFY(page->isVisible());
-    QVERIFY(!page->Splash1->isVisible());
-    QCOMPARE(page->SkinForm1->CurrentSkin(), page->skinStorages[0]->StoredSkin());
+    QVERIFY(!splash->isVisible());
+    QVERIFY(page->SkinForm1->CurrentSkin());
 }
 
 void TestStartup::everySkinChangeReplaysTheEntrance() {
@@ -69,9 +70,7 @@ void TestStartup::everySkinChangeReplaysTheEntrance() {
     SkinButton *next = button(page, "SkinButton3");
     QTRY_VERIFY(!next->SkinElement()->isRunning());
     const QRect nextHome = next->SkinElement()->homeGeometry();
-    const SkinRef media = page->skinStorages[6]->StoredSkin();
-    page->ApplySkinToMain(media);
-    QCOMPARE(page->SkinForm1->CurrentSkin(), media);
+    const SkinRef media = chooseSkin(page, 6);
     QCOMPARE(next->SkinElement()->homeGeometry(), nextHome);
     QVERIFY(next->geometry() != nextHome);
     QCOMPARE(field(page, "Text1")->palette().color(QPalette::Base), media->ControlColor1);
