@@ -6,9 +6,9 @@
 #include "extras/about_box.h"
 #include "extras/credits_roll.h"
 #include "mail/send_page.h"
+#include "support/quick_start.h"
+#include "support/wizard_run.h"
 #include "support/work_dir.h"
-#include "wizard/quick_start.h"
-#include "wizard/wizard_run.h"
 
 #include <QApplication>
 #include <QEventLoop>

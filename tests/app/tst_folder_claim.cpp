@@ -6,9 +6,9 @@
 #include "app/program_run.h"
 #include "mail/send_page.h"
 #include "support/gui_fixture.h"
+#include "support/quick_start.h"
+#include "support/wizard_run.h"
 #include "ui/skin_label.h"
-#include "wizard/quick_start.h"
-#include "wizard/wizard_run.h"
 #include "wizard/work_file_error_dialog.h"
 
 #include <QApplication>

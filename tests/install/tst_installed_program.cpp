@@ -1,12 +1,12 @@
 // The installed program, checked where it was installed: check_install.cmake copies this test
 // into the bin/ folder of a fresh installation and runs it from a folder elsewhere.
+#include "support/quick_start.h"
 #include "support/windows.h"
 #include "support/wizard_walk.h"
 #include "support/work_dir.h"
 #include "ui/rtf_reader.h"
 #include "wizard/information_viewer.h"
 #include "wizard/main_window.h"
-#include "wizard/quick_start.h"
 
 #include <QImage>
 #include <QProcess>

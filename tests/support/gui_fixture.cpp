@@ -3,13 +3,13 @@
 #include "accessibility_walk.h"
 #include "app/window_set.h"
 #include "mail/send_page.h"
+#include "support/quick_start.h"
 #include "wizard/contact_page.h"
 #include "wizard/declaration_page.h"
 #include "wizard/incomplete_data_dialog.h"
 #include "wizard/mail_exchanger_page.h"
 #include "wizard/main_window.h"
 #include "wizard/name_server_page.h"
-#include "wizard/quick_start.h"
 #include "wizard/record_choice_page.h"
 
 #include <QMenu>
