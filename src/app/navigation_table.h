@@ -29,6 +29,7 @@ enum class WindowId {
     frmMail,
     Form1,
     SmtpLoginDialog,
+    MailProgramDialog,
     frmAbout,
     FormCredits,
     Form9,

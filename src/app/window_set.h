@@ -22,6 +22,7 @@ class WorkFileErrorDialog;
 class frmMail;
 class Form1;
 class SmtpLoginDialog;
+class MailProgramDialog;
 class frmAbout;
 class FormCredits;
 class Form9;
@@ -58,6 +59,7 @@ public:
     WindowSlot<::frmMail> frmMail;
     WindowSlot<::Form1> Form1;
     WindowSlot<::SmtpLoginDialog> SmtpLoginDialog;
+    WindowSlot<::MailProgramDialog> MailProgramDialog;
     WindowSlot<::frmAbout> frmAbout;
     WindowSlot<::FormCredits> FormCredits;
     WindowSlot<::Form9> Form9;

@@ -1,6 +1,7 @@
 #include "send_page.h"
 
 #include "document/work_files.h"
+#include "mailto_url.h"
 #include "smtp_failure.h"
 #include "ui/entrance_effects.h"
 #include "ui/page_controls.h"
@@ -18,6 +19,9 @@ constexpr int rowHeight = 285;
 
 const QString sentText = QStringLiteral(
     "Formulir sudah terkirim!. Mohon agar *TIDAK* mengirim formulir yang sama berkali-kali.");
+const QString handedOverText =
+    QStringLiteral("Formulir sudah dibuka di program e-mail anda!. Periksalah formulir tersebut, "
+                   "lalu kirimkan dari program e-mail itu.");
 
 // The fields' font: Courier New where it is installed, else the system's fixed-pitch font.
 QFont fieldFont() {
@@ -86,10 +90,14 @@ frmMail::frmMail() : SkinWindow(QStringLiteral("Velda")), Winsock1(new QSslSocke
     Frame1->hide();
 
     SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Kirimkan"), this);
+    // Made between the two, so that Tab reaches it right after "Kirimkan".
+    SkinButton3 =
+        pageButton(QStringLiteral("SkinButton3"), QStringLiteral("Buka di Program E-mail"), this);
     SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Selesai"), this);
 
     connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
+    connect(SkinButton3, &SkinButton::clicked, this, &frmMail::SkinButton3_Click);
 
     connect(Winsock1, &QSslSocket::readyRead, this, &frmMail::Winsock1_DataArrival);
     connect(Winsock1, &QSslSocket::errorOccurred, this, &frmMail::connectionLost);
@@ -154,8 +162,10 @@ void frmMail::placeControls() {
     placeAt(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
     placeAt(Frame1, 240, 5220, 5400, 1080);
     placeAt(StatusTxt, 120, 300, 5160, 720);
-    placeAt(SkinButton1, 5880, 5580, 1335, 405);
-    placeAt(SkinButton2, 7425, 5580, 1335, 405);
+    // Beside the status box: "Kirimkan" and "Selesai", the mail program's button under both.
+    placeAt(SkinButton1, 5880, 5340, 1335, 405);
+    placeAt(SkinButton2, 7425, 5340, 1335, 405);
+    placeAt(SkinButton3, 5880, 5820, 2880, 405);
     setFixedSize(twipsRect(0, 0, pageWidth, pageHeight, this).size());
 }
 
@@ -164,6 +174,7 @@ void frmMail::Form_Activate() {
     StatusTxt->ApplySkin(SkinForm1); // inside Frame1, not the page's own child
     slideIn(SkinButton1, 830);
     slideIn(SkinButton2, -330);
+    slideIn(SkinButton3, 830);
     fillFromWorkFiles();
 }
 
@@ -185,6 +196,17 @@ void frmMail::SkinButton2_Click() {
     removeAllWorkFiles();
     cutOffSend();
     emit endRequested();
+}
+
+void frmMail::SkinButton3_Click() {
+    const QUrl link = mailtoUrl(txtToEmailAddress->text(), txtEmailSubject->text(),
+                                typedText(txtEmailBodyOfMessage));
+    if (mailtoHandler().isEmpty() || !openUrl_(link)) {
+        emit mailProgramMissing();
+        return;
+    }
+    Frame1->show();
+    showStatus(handedOverText);
 }
 
 void frmMail::closeRequested() {

@@ -2,6 +2,7 @@
 // through the server the applicant names; "Selesai" deletes the work files and ends.
 #pragma once
 
+#include "mail_program.h"
 #include "smtp_dialogue.h"
 #include "smtp_reply.h"
 #include "ui/skin_button.h"
@@ -31,6 +32,9 @@ public:
     void Form_Activate() override;
     void SkinButton1_Click(); // "Kirimkan"
     void SkinButton2_Click(); // "Selesai"
+    // "Buka di Program E-mail": the form as it stands goes to the desktop's mail program,
+    // where the applicant checks and sends it.
+    void SkinButton3_Click();
 
     // Starts sending one message; its end is told by sendFinished. Returns false, with the
     // error dialog shown and nothing sent, when a send is still under way or the server's
@@ -60,6 +64,8 @@ public:
     }
     // How long a wait lasts without the awaited reply: 50 seconds, shorter in tests.
     void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
+    // How the mail program's link reaches the desktop: QDesktopServices, another way in tests.
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
     // Where the Date header's moment comes from: the machine's clock, a fixed one in tests.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
@@ -85,6 +91,7 @@ public:
     SkinLabel *StatusTxt = nullptr;
     SkinButton *SkinButton1 = nullptr;
     SkinButton *SkinButton2 = nullptr;
+    SkinButton *SkinButton3 = nullptr; // "Buka di Program E-mail"
     QSslSocket *Winsock1 = nullptr;
 
 signals:
@@ -99,6 +106,8 @@ signals:
     void loginRequired(const QString &host, const QString &user);
     // The send the login was asked for has ended: the question goes with it.
     void loginWithdrawn();
+    // The desktop has no mail program for the form, or did not take it.
+    void mailProgramMissing();
 
 protected:
     void closeRequested() override;
@@ -124,6 +133,7 @@ private:
     QList<QSslCertificate> extraAuthorities_;
     std::chrono::milliseconds replyTimeout_{std::chrono::seconds(50)};
     std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+    UrlOpener openUrl_ = openWithDesktop;
     std::unique_ptr<SmtpDialogue> dialogue_; // set while a send is under way
     SmtpReplyReader replies_;
     SmtpServerAddress server_; // of the send under way
