@@ -4,6 +4,7 @@
 #include "extras/credits_roll.h"
 #include "extras/gallery_lock.h"
 #include "extras/gallery_page.h"
+#include "mail/mail_program_dialog.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
@@ -82,6 +83,8 @@ constexpr Road table[] = {
     // The send page: the last one, which ends the run.
     {frmMail, "endRequested()", None, EndsRun, Kept, Stays},
     {Form1, "dismissed()", frmMail, Shows, Handed, Unloads},
+    {frmMail, "mailProgramMissing()", MailProgramDialog, ShowsOver, Handed, Stays},
+    {MailProgramDialog, "dismissed()", frmMail, Shows, Handed, Unloads},
 
     // The about box over page I and its credits roll; the about box wears the main window's
     // skin, which it takes itself.
@@ -114,6 +117,7 @@ const WindowEntry windowEntries[] = {
     {frmMail, "frmMail", &::frmMail::staticMetaObject},
     {Form1, "Form1", &::Form1::staticMetaObject},
     {SmtpLoginDialog, "SmtpLoginDialog", &::SmtpLoginDialog::staticMetaObject},
+    {MailProgramDialog, "MailProgramDialog", &::MailProgramDialog::staticMetaObject},
     {frmAbout, "frmAbout", &::frmAbout::staticMetaObject},
     {FormCredits, "FormCredits", &::FormCredits::staticMetaObject},
     {Form9, "Form9", &::Form9::staticMetaObject},

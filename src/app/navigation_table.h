@@ -30,6 +30,7 @@ enum class WindowId {
     frmMail,
     Form1,
     SmtpLoginDialog,
+    MailProgramDialog,
     frmAbout,
     FormCredits,
     Form9,

@@ -4,6 +4,7 @@
 #include "extras/credits_roll.h"
 #include "extras/gallery_lock.h"
 #include "extras/gallery_page.h"
+#include "mail/mail_program_dialog.h"
 #include "mail/send_page.h"
 #include "mail/smtp_error_dialog.h"
 #include "mail/smtp_login_dialog.h"
@@ -61,10 +62,14 @@ WindowSet::WindowSet(StartupOptions startup)
       WorkFileErrorDialog([this] {
           return led(*this, WindowId::WorkFileErrorDialog, new ::WorkFileErrorDialog());
       }),
-      frmMail([this] { return led(*this, WindowId::frmMail, new ::frmMail(options.smtp)); }),
+      frmMail([this] {
+          return led(*this, WindowId::frmMail, new ::frmMail(options.smtp, options.openUrl));
+      }),
       Form1([this] { return led(*this, WindowId::Form1, new ::Form1()); }), SmtpLoginDialog([this] {
           return led(*this, WindowId::SmtpLoginDialog, new ::SmtpLoginDialog());
       }),
+      MailProgramDialog(
+          [this] { return led(*this, WindowId::MailProgramDialog, new ::MailProgramDialog()); }),
       frmAbout([this] { return led(*this, WindowId::frmAbout, new ::frmAbout(mainWindowSkin())); }),
       FormCredits([this] {
           return led(*this, WindowId::FormCredits, new ::FormCredits(mainWindowSkin()));
@@ -118,6 +123,8 @@ template <class Windows, class Visit> void visitSlot(Windows &windows, WindowId 
         return visit(windows.Form1);
     case WindowId::SmtpLoginDialog:
         return visit(windows.SmtpLoginDialog);
+    case WindowId::MailProgramDialog:
+        return visit(windows.MailProgramDialog);
     case WindowId::frmAbout:
         return visit(windows.frmAbout);
     case WindowId::FormCredits:
@@ -150,6 +157,7 @@ void WindowSet::unload(WindowId id) {
 void WindowSet::End() {
     emit ended();
     SmtpLoginDialog.unload();
+    MailProgramDialog.unload();
     Form1.unload();
     frmMail.unload();
     FormCredits.unload();

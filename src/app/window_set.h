@@ -2,6 +2,7 @@
 // show, hide and unload rules of the wizard and the end of a run.
 #pragma once
 
+#include "mail/mail_program.h"
 #include "mail/smtp_session.h"
 #include "navigation_table.h"
 #include "ui/skin_window.h"
@@ -23,6 +24,7 @@ class WorkFileErrorDialog;
 class frmMail;
 class Form1;
 class SmtpLoginDialog;
+class MailProgramDialog;
 class frmAbout;
 class FormCredits;
 class Form9;
@@ -33,8 +35,9 @@ struct StartupOptions {
     int splashMilliseconds = 1800;
     // Where the help topics installed with the program are; empty: beside the program.
     QString helpFolder;
-    // How the send page reaches SMTP servers.
+    // How the send page reaches SMTP servers, and how it hands a link to the mail program.
     SmtpSettings smtp;
+    UrlOpener openUrl = openWithDesktop;
 };
 
 class WindowSet : public QObject {
@@ -61,6 +64,7 @@ public:
     WindowSlot<::frmMail> frmMail;
     WindowSlot<::Form1> Form1;
     WindowSlot<::SmtpLoginDialog> SmtpLoginDialog;
+    WindowSlot<::MailProgramDialog> MailProgramDialog;
     WindowSlot<::frmAbout> frmAbout;
     WindowSlot<::FormCredits> FormCredits;
     WindowSlot<::Form9> Form9;

@@ -2,6 +2,7 @@
 
 #include "document/log_categories.h"
 #include "document/work_files.h"
+#include "mailto_url.h"
 #include "ui/entrance_effects.h"
 #include "ui/page_controls.h"
 #include "ui/twips.h"
@@ -17,6 +18,9 @@ constexpr int rowHeight = 285;
 
 const QString sentText = QStringLiteral(
     "Formulir sudah terkirim!. Mohon agar *TIDAK* mengirim formulir yang sama berkali-kali.");
+const QString handedOverText =
+    QStringLiteral("Formulir sudah dibuka di program e-mail anda!. Periksalah formulir tersebut, "
+                   "lalu kirimkan dari program e-mail itu.");
 
 // The fields' font: Courier New where it is installed, else the system's fixed-pitch font.
 QFont fieldFont() {
@@ -46,8 +50,9 @@ QString workFileTextOrNothing(WorkFile file) {
 
 } // namespace
 
-frmMail::frmMail(SmtpSettings settings)
-    : SkinWindow(QStringLiteral("Velda")), session_(new SmtpSession(std::move(settings), this)) {
+frmMail::frmMail(SmtpSettings settings, UrlOpener openUrl)
+    : SkinWindow(QStringLiteral("Velda")), session_(new SmtpSession(std::move(settings), this)),
+      openUrl_(std::move(openUrl)) {
     setObjectName(QStringLiteral("frmMail"));
 
     // Made in the page's order, so that Tab walks them the same way.
@@ -86,10 +91,14 @@ frmMail::frmMail(SmtpSettings settings)
     Frame1->hide();
 
     SkinButton1 = pageButton(QStringLiteral("SkinButton1"), QStringLiteral("Kirimkan"), this);
+    // Made between the two, so that Tab reaches it right after "Kirimkan".
+    SkinButton3 =
+        pageButton(QStringLiteral("SkinButton3"), QStringLiteral("Buka di Program E-mail"), this);
     SkinButton2 = pageButton(QStringLiteral("SkinButton2"), QStringLiteral("Selesai"), this);
 
     connect(SkinButton1, &SkinButton::clicked, this, &frmMail::SkinButton1_Click);
     connect(SkinButton2, &SkinButton::clicked, this, &frmMail::SkinButton2_Click);
+    connect(SkinButton3, &SkinButton::clicked, this, &frmMail::SkinButton3_Click);
 
     connect(session_, &SmtpSession::statusChanged, this, &frmMail::showStatus);
     connect(session_, &SmtpSession::loginRequired, this, &frmMail::loginRequired);
@@ -140,8 +149,10 @@ void frmMail::placeControls() {
     placeAt(txtEmailBodyOfMessage, 240, 1740, 8520, 3360);
     placeAt(Frame1, 240, 5220, 5400, 1080);
     placeAt(StatusTxt, 120, 300, 5160, 720);
-    placeAt(SkinButton1, 5880, 5580, 1335, 405);
-    placeAt(SkinButton2, 7425, 5580, 1335, 405);
+    // Beside the status box: "Kirimkan" and "Selesai", the mail program's button under both.
+    placeAt(SkinButton1, 5880, 5340, 1335, 405);
+    placeAt(SkinButton2, 7425, 5340, 1335, 405);
+    placeAt(SkinButton3, 5880, 5820, 2880, 405);
     setFixedSize(twipsRect(0, 0, pageWidth, pageHeight, this).size());
 }
 
@@ -150,6 +161,7 @@ void frmMail::Form_Activate() {
     StatusTxt->ApplySkin(SkinForm1); // inside Frame1, not the page's own child
     slideIn(SkinButton1, 830);
     slideIn(SkinButton2, -330);
+    slideIn(SkinButton3, 830);
     fillFromWorkFiles();
 }
 
@@ -174,6 +186,17 @@ void frmMail::SkinButton2_Click() {
     removeAllWorkFiles();
     cutOffSend();
     emit endRequested();
+}
+
+void frmMail::SkinButton3_Click() {
+    const QUrl link = mailtoUrl(txtToEmailAddress->text(), txtEmailSubject->text(),
+                                typedText(txtEmailBodyOfMessage));
+    if (mailtoHandler().isEmpty() || !openUrl_(link)) {
+        emit mailProgramMissing();
+        return;
+    }
+    Frame1->show();
+    showStatus(handedOverText);
 }
 
 void frmMail::closeRequested() {

@@ -2,6 +2,7 @@
 // through the server the applicant names; "Selesai" deletes the work files and ends.
 #pragma once
 
+#include "mail_program.h"
 #include "smtp_session.h"
 #include "ui/skin_button.h"
 #include "ui/skin_label.h"
@@ -15,8 +16,9 @@
 class frmMail : public SkinWindow {
     Q_OBJECT
 public:
-    // Sends through servers the way the settings say.
-    explicit frmMail(SmtpSettings settings = {});
+    // Sends through servers the way the settings say, and hands links to the mail program
+    // through `openUrl`.
+    explicit frmMail(SmtpSettings settings = {}, UrlOpener openUrl = openWithDesktop);
 
     // The page's scrolling hints: sizes and texts, in twips.
     static TickerDesign hintDesign();
@@ -25,6 +27,9 @@ public:
     void Form_Activate() override;
     void SkinButton1_Click(); // "Kirimkan"
     void SkinButton2_Click(); // "Selesai"
+    // "Buka di Program E-mail": the form as it stands goes to the desktop's mail program,
+    // where the applicant checks and sends it.
+    void SkinButton3_Click();
 
     // The applicant's answer to loginRequired: the send goes on with this login, or ends.
     void logIn(const QString &user, const QString &password);
@@ -52,6 +57,7 @@ public:
     SkinLabel *StatusTxt = nullptr;
     SkinButton *SkinButton1 = nullptr;
     SkinButton *SkinButton2 = nullptr;
+    SkinButton *SkinButton3 = nullptr; // "Buka di Program E-mail"
 
 signals:
     // A send has ended: completed, failed with the error dialog shown, or given up by the
@@ -65,6 +71,8 @@ signals:
     void loginRequired(const QString &host, const QString &user);
     // The send the login was asked for has ended: the question goes with it.
     void loginWithdrawn();
+    // The desktop has no mail program for the form, or did not take it.
+    void mailProgramMissing();
 
 protected:
     void closeRequested() override;
@@ -81,4 +89,5 @@ private:
     void cutOffSend();
 
     SmtpSession *const session_;
+    const UrlOpener openUrl_;
 };

@@ -226,7 +226,7 @@ void TestSendPage::controlsAreNamedByTheirLabels() {
         {"txtFromEmailAddress", "From"}, {"txtFromName", "Your Name"},
         {"txtToEmailAddress", "To"},     {"txtEmailServer", "SMTP Server"},
         {"txtEmailSubject", "Subject"},  {"SkinButton1", "Kirimkan"},
-        {"SkinButton2", "Selesai"},
+        {"SkinButton2", "Selesai"},      {"SkinButton3", "Buka di Program E-mail"},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const AccessibleNode *node = findNode(tree, control(page, it.key()));

@@ -95,9 +95,10 @@ protected:
     bool isLoaded(const char *name) const;
     void unloadNamed(const char *name);
 
-private:
+    // A fresh window set with options of the test's own (start from quickStart()).
     void restartWith(const StartupOptions &options);
 
+private:
     std::unique_ptr<ScopedWorkDir> work_;
     std::unique_ptr<WindowSet> windows_;
     int endings_ = 0;

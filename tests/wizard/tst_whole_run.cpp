@@ -492,6 +492,8 @@ void TestWholeRun::keyboardAloneCompletesARegistration() {
         documentHead + nameServerSections + declarationAndRegistrant + trailerFile + "\r\n";
     QCOMPARE(aiosmtpd.received().last().message, expectedMail(document));
 
+    press(Qt::Key_Tab); // past "Buka di Program E-mail"
+    QCOMPARE(focused(), QStringLiteral("frmMail/SkinButton3"));
     press(Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("frmMail/SkinButton2"));
     press(Qt::Key_Space);
