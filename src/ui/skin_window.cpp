@@ -11,8 +11,8 @@
 
 namespace {
 
-// Top left of a window of `size` centred over `owner`, moved as little as needed to lie
-// wholly within `screen` (or to its top left corner when it is larger).
+// Top left of a window whose frame is of `size`, centred over `owner`, moved as little as
+// needed to lie wholly within `screen` (or to its top left corner when it is larger).
 QPoint placedOver(const QRect &owner, const QSize &size, const QRect &screen) {
     const QPoint centred = owner.center() - QPoint(size.width() / 2, size.height() / 2);
     const int left =
@@ -49,8 +49,14 @@ void SkinWindow::showOver(QWidget *owner) {
     }
     if (!isVisible()) {
         setWindowModality(Qt::WindowModal);
-        if (owner) // centred over the window it belongs to, and whole on its screen
-            move(placedOver(owner->geometry(), size(), owner->screen()->availableGeometry()));
+        if (owner) {
+            // Centred over the window it belongs to and whole on its screen, frame included:
+            // move() places the frame, so the frame's size is what must fit. The platform
+            // window is made first, since that is where its frame margins become known.
+            winId();
+            move(placedOver(owner->geometry(), frameGeometry().size(),
+                            owner->screen()->availableGeometry()));
+        }
     }
     Show();
 }
