@@ -47,18 +47,22 @@ void SkinWindow::showOver(QWidget *owner) {
         hide();
         setParent(owner, windowFlags());
     }
-    if (!isVisible()) {
+    const bool placing = owner && !isVisible();
+    if (!isVisible())
         setWindowModality(Qt::WindowModal);
-        if (owner) {
-            // Centred over the window it belongs to and whole on its screen, frame included:
-            // move() places the frame, so the frame's size is what must fit. The platform
-            // window is made first, since that is where its frame margins become known.
-            winId();
-            move(placedOver(owner->geometry(), frameGeometry().size(),
-                            owner->screen()->availableGeometry()));
-        }
-    }
+    const auto place = [this, owner] {
+        move(placedOver(owner->geometry(), frameGeometry().size(),
+                        owner->screen()->availableGeometry()));
+    };
+    // Centred over the window it belongs to and whole on its screen, frame included: move()
+    // places the frame, so the frame's size is what must fit. Its margins may become known
+    // only once the window is shown; it is placed again then if they did.
+    if (placing)
+        place();
+    const QSize placedSize = frameGeometry().size();
     Show();
+    if (placing && frameGeometry().size() != placedSize)
+        place();
 }
 
 bool SkinWindow::event(QEvent *event) {
