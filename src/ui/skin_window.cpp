@@ -11,8 +11,8 @@
 
 namespace {
 
-// Top left of a window of `size` centred over `owner`, moved as little as needed to lie
-// wholly within `screen` (or to its top left corner when it is larger).
+// Top left of a window whose frame is of `size`, centred over `owner`, moved as little as
+// needed to lie wholly within `screen` (or to its top left corner when it is larger).
 QPoint placedOver(const QRect &owner, const QSize &size, const QRect &screen) {
     const QPoint centred = owner.center() - QPoint(size.width() / 2, size.height() / 2);
     const int left =
@@ -47,12 +47,22 @@ void SkinWindow::showOver(QWidget *owner) {
         hide();
         setParent(owner, windowFlags());
     }
-    if (!isVisible()) {
+    const bool placing = owner && !isVisible();
+    if (!isVisible())
         setWindowModality(Qt::WindowModal);
-        if (owner) // centred over the window it belongs to, and whole on its screen
-            move(placedOver(owner->geometry(), size(), owner->screen()->availableGeometry()));
-    }
+    const auto place = [this, owner] {
+        move(placedOver(owner->geometry(), frameGeometry().size(),
+                        owner->screen()->availableGeometry()));
+    };
+    // Centred over the window it belongs to and whole on its screen, frame included: move()
+    // places the frame, so the frame's size is what must fit. Its margins may become known
+    // only once the window is shown; it is placed again then if they did.
+    if (placing)
+        place();
+    const QSize placedSize = frameGeometry().size();
     Show();
+    if (placing && frameGeometry().size() != placedSize)
+        place();
 }
 
 bool SkinWindow::event(QEvent *event) {
