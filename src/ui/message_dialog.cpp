@@ -50,7 +50,8 @@ void MessageDialog::placeLines() {
         place(SkinLabel2, 540);
     const int buttonTop = std::max(top + twipsToPixels(165, this), twipsToPixels(1440, this));
     SkinButton1->setGeometry(twipsRect(2160, 0, 1455, 405, this).translated(0, buttonTop));
-    setFixedSize(twipsRect(0, 0, 5520, 0, this).width(), buttonTop + twipsToPixels(405 + 315, this));
+    setFixedSize(twipsRect(0, 0, 5520, 0, this).width(),
+                 buttonTop + twipsToPixels(405 + 315, this));
 }
 
 void MessageDialog::Form_Activate() {
