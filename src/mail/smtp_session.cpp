@@ -13,9 +13,8 @@ namespace {
 QByteArray transcriptOf(const SmtpStep &step) {
     if (step.secret)
         return step.send.startsWith("AUTH PLAIN ") ? "AUTH PLAIN ****" : "****";
-    const QByteArray line = step.send.chopped(2);
-    if (step.send.endsWith("\r\n") && !line.contains('\n'))
-        return line;
+    if (step.send.endsWith("\r\n") && step.send.count('\n') == 1)
+        return step.send.chopped(2);
     return "(" + QByteArray::number(step.send.size()) + " bytes of the message)";
 }
 

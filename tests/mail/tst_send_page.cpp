@@ -27,6 +27,7 @@ const QStringList workFiles{"DAT.JOV",   "DAT0.JOV",  "DATM1.JOV",
 class TestSendPage : public GuiTest {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void activationRefillsTheFieldsAndKeepsTheServer();
     void failedSendShowsTheErrorDialogWhichLeadsBack();
@@ -40,8 +41,14 @@ private:
     QLineEdit *text(const char *name) const { return field(page, QLatin1String(name)); }
     QWidget *statusBox() const { return control(page, "Frame1"); }
 
+    TestCertificates certificates; // for the provider the login dialog is asked for
     frmMail *page = nullptr;
 };
+
+void TestSendPage::initTestCase() {
+    QString reason;
+    QVERIFY2(certificates.make(&reason), qPrintable(reason));
+}
 
 void TestSendPage::init() {
     GuiTest::init();
@@ -171,9 +178,7 @@ void TestSendPage::loginDialogByKeyboard_data() {
 void TestSendPage::loginDialogByKeyboard() {
     QFETCH(QString, answer);
     const QString user = QStringLiteral("rina@pelabuhan.qv");
-    TestCertificates certificates;
     QString reason;
-    QVERIFY2(certificates.make(&reason), qPrintable(reason));
     SmtpTestServer provider;
     QVERIFY2(provider.startTls({SmtpTlsOptions::StartTls,
                                 certificates.certificateFile(TestCertificates::Loopback),
