@@ -3,6 +3,9 @@
 #include "skin_painter.h"
 #include "twips.h"
 
+#include <QEvent>
+#include <QPainter>
+
 int nextTickerLeft(int left, const TickerDesign &design) {
     if (left < -design.stripWidth)
         return design.windowWidth - 1 - 5;
@@ -14,8 +17,9 @@ TickerStrip::TickerStrip(const TickerDesign &design, QWidget *parent)
       left_(design.stripStart) {
     setObjectName(QStringLiteral("Picture1"));
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    // The window is filled like a text box, so the hints read well in every skin.
-    setAutoFillBackground(true);
+    // The window is filled like a text box, so the hints read well in every skin; it fills
+    // itself (paintEvent), so nothing behind it is painted when the strip moves.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setBackgroundRole(QPalette::Base);
     resize(twipsRect(0, 0, design.windowWidth, design.windowHeight, this).size());
 
@@ -37,6 +41,9 @@ TickerStrip::TickerStrip(const TickerDesign &design, QWidget *parent)
     }
     // Read as one line of hints; the moving strip itself means nothing to a screen reader.
     setAccessibleName(texts.join(QLatin1Char(' ')));
+    // The strip is drawn by this window from a picture of it (see paintEvent), so the strip
+    // itself never shows.
+    Picture2->hide();
     moveStrip();
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -52,6 +59,39 @@ void TickerStrip::placeAt(int left, int top) {
 void TickerStrip::Timer1_Timer() {
     left_ = nextTickerLeft(left_, design_);
     moveStrip();
+    // Painted at once, within this tick: a repaint left to the event loop would wake it a
+    // second time on every tick.
+    repaint();
+}
+
+void TickerStrip::paintEvent(QPaintEvent *) {
+    const QColor background = palette().color(QPalette::Base);
+    const qreal ratio = devicePixelRatioF();
+    if (picture_.isNull() || picture_.devicePixelRatio() != ratio) {
+        // Moving the strip's labels would lay out and shape their texts again on every tick;
+        // the strip is drawn once instead, as it would look in this window.
+        picture_ = QPixmap(Picture2->size() * ratio);
+        picture_.setDevicePixelRatio(ratio);
+        picture_.fill(background);
+        Picture2->render(&picture_, QPoint(), QRegion(), QWidget::DrawChildren);
+    }
+    QPainter painter(this);
+    painter.fillRect(rect(), background);
+    painter.drawPixmap(Picture2->pos(), picture_);
+}
+
+void TickerStrip::changeEvent(QEvent *event) {
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+    case QEvent::EnabledChange:
+        picture_ = QPixmap(); // drawn again when next shown
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
 }
 
 void TickerStrip::moveStrip() {

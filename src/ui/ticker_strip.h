@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -30,7 +31,8 @@ int nextTickerLeft(int left, const TickerDesign &design);
 
 // The window (`Picture1`) that clips the strip (`Picture2`) with its messages
 // (`Label1`, `Label2`, ...). Its timer ticks every 25 ms from creation until the
-// ticker is destroyed with its page.
+// ticker is destroyed with its page. The strip keeps its place among the window's
+// children, but the window shows it from a picture drawn once, at the strip's place.
 class TickerStrip : public QWidget {
     Q_OBJECT
 public:
@@ -51,9 +53,14 @@ public:
 
     static constexpr int tickMilliseconds = 25;
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
     void moveStrip();
 
     const TickerDesign design_;
     int left_;
+    QPixmap picture_; // the strip as drawn, with its messages
 };

@@ -14,6 +14,7 @@ private slots:
     void firstPassEndsAndTheStripComesBackFromTheRight();
     void messageWithoutAWidthReachesToTheNext();
     void timerMovesTheStripEvery25Milliseconds();
+    void stripIsShownWhereItIsInTheColoursOfNow();
 };
 
 void TestTickerStrip::restartsOnlyWhenTheWholeStripIsOut_data() {
@@ -66,6 +67,44 @@ void TestTickerStrip::timerMovesTheStripEvery25Milliseconds() {
     QCOMPARE(timer->interval(), 25);
     QTRY_VERIFY(ticker.stripLeft() <= 4800 - 2 * 25);
     QCOMPARE((4800 - ticker.stripLeft()) % 25, 0);
+}
+
+// The pixels of the image that are not its background colour: the texts' ink.
+QList<QColor> ink(const QImage &image, QColor background) {
+    QList<QColor> pixels;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background)
+                pixels << image.pixelColor(x, y);
+    return pixels;
+}
+
+void TestTickerStrip::stripIsShownWhereItIsInTheColoursOfNow() {
+    QWidget page;
+    QPalette palette;
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    page.setPalette(palette);
+    TickerStrip ticker(Form4::hintDesign(), &page);
+    ticker.findChild<QTimer *>()->stop();
+    for (int tick = 0; tick < 442; ++tick) // back in from the right: nothing in the window yet
+        ticker.Timer1_Timer();
+    QCOMPARE(ticker.stripLeft(), 3969);
+    QVERIFY(ink(ticker.grab().toImage(), Qt::white).isEmpty());
+    for (int tick = 0; tick < 100; ++tick)
+        ticker.Timer1_Timer();
+    const QList<QColor> moved = ink(ticker.grab().toImage(), Qt::white);
+    QVERIFY(moved.size() > 100);
+
+    // A new skin's colours: the strip is not shown as it was drawn before.
+    palette.setColor(QPalette::Base, Qt::darkBlue);
+    palette.setColor(QPalette::Text, Qt::yellow);
+    page.setPalette(palette);
+    const QList<QColor> recoloured = ink(ticker.grab().toImage(), Qt::darkBlue);
+    QCOMPARE(recoloured.size(), moved.size());
+    for (const QColor &pixel : recoloured) // yellow over dark blue, not grey over white
+        QVERIFY2(pixel.red() > 0 && pixel.red() == pixel.green() && pixel.blue() < 128,
+                 qPrintable(pixel.name()));
 }
 
 QTEST_MAIN(TestTickerStrip)
