@@ -139,6 +139,13 @@ void TestSmtpMessage::bodyLinesEndInCrLfWithPointsDoubled_data() {
     QTest::newRow("points at starts only")
         << QStringLiteral(".a.\n..b\r\n c.") << QByteArray("..a.\r\n...b\r\n c.");
     QTest::newRow("code page") << QStringLiteral("é\u00A0€") << QByteArray("\xE9\xA0\x80");
+    QTest::newRow("cr before crlf") << QStringLiteral("a\r\r\nb") << QByteArray("a\r\n\r\nb");
+    // Every character giving two bytes: the longest wire a text of this length can have.
+    QTest::newRow("only points and line ends")
+        << QStringLiteral(".\n.\r\r") << QByteArray("..\r\n..\r\n\r\n");
+    QTest::newRow("character beyond the plane at a line start")
+        << QStringLiteral("\U0001F600\n.\U0001F600") << QByteArray("?\r\n..?");
+    QTest::newRow("empty") << QString() << QByteArray();
 }
 
 void TestSmtpMessage::bodyLinesEndInCrLfWithPointsDoubled() {
