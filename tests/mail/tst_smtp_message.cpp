@@ -162,6 +162,13 @@ void TestSmtpMessage::repliesAreReadWhole_data() {
     QTest::newRow("two in one arrival")
         << QByteArrayList{"250 ok\r\n550-no\r\n", "550 no\r\n"} << QByteArrayList{"250", "550"};
     QTest::newRow("no line end yet") << QByteArrayList{"220 siap"} << QByteArrayList{};
+    QTest::newRow("line ends in later arrivals")
+        << QByteArrayList{"220 a", "\r", "\n250", "-b\r\n25", "0 c\r\n221 d\r\n"}
+        << QByteArrayList{"220", "250", "221"};
+    QByteArrayList oneByteEach;
+    for (const char byte : QByteArray("250-a\r\n250 b\r\n354 c\n221 d\r\n"))
+        oneByteEach.append(QByteArray(1, byte));
+    QTest::newRow("byte by byte") << oneByteEach << QByteArrayList{"250", "354", "221"};
     // A server that never ends its reply gets a reply with no code, which fails the wait.
     QTest::newRow("endless line") << QByteArrayList{QByteArray(
                                          SmtpReplyReader::maximumReplySize + 1, '2')}
