@@ -70,9 +70,13 @@ int main(int argc, char **argv) {
     }
     ScopedWorkDir work;
     const QByteArray document = generateDocument(1024 * 1024);
+    // All the work files the page reads, so that it fills every field and warns of none;
+    // the sender's name is beyond ASCII, as many are.
     work.write(QStringLiteral("DAT.JOV"), document);
+    work.write(QStringLiteral("DATM1.JOV"), "BARU pelabuhan.yayasan.qv");
     work.write(QStringLiteral("DATM2.JOV"), "daftar-yayasan@nic.qv");
     work.write(QStringLiteral("DATM3.JOV"), "rina@pelabuhan.qv");
+    work.write(QStringLiteral("DATM4.JOV"), "R\xE9na W");
 
     StartupOptions options;
     options.smtp.ports.plain = server.port();

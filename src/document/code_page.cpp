@@ -15,12 +15,10 @@ constexpr std::array<char16_t, 32> upperControlRow{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 0x98..0x9F
 };
 constexpr unsigned char firstRowByte = 0x80;
-constexpr char replacement = '?';
 
-// The byte for one UTF-16 unit outside the surrogate range, or "?" when there is none.
-char encodeUnit(char16_t unit) {
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return char(unit);
+} // namespace
+
+char windows1252::rowByte(char16_t unit) {
     for (std::size_t i = 0; i < upperControlRow.size(); ++i) {
         if (upperControlRow[i] == unit)
             return char(firstRowByte + i);
@@ -28,22 +26,12 @@ char encodeUnit(char16_t unit) {
     return replacement;
 }
 
-} // namespace
-
 QByteArray toWindows1252(const QString &text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar unit = text.at(i);
-        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i; // the pair is one character, so it becomes one "?"
-            bytes.append(replacement);
-        } else if (unit.isSurrogate()) {
-            bytes.append(replacement);
-        } else {
-            bytes.append(encodeUnit(unit.unicode()));
-        }
-    }
+    // Never more bytes than units: written in place, then cut to what the pairs left.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char *out = bytes.data();
+    windows1252::forEachByte(text, [&out](char byte) { *out++ = byte; });
+    bytes.truncate(out - bytes.constData());
     return bytes;
 }
 

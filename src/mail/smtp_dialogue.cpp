@@ -53,7 +53,7 @@ SmtpDialogue::SmtpDialogue(const MailFields &mail, const QDateTime &when, SmtpSe
         // and one more line end; the point that ends the data: three writes, no wait
         // between them. A body ending in a line end is thus followed by two empty lines.
         {headerBlock(mail, when) + crlf, {}, {}},
-        {wireBody(mail.body) + crlf + crlf, {}, {}},
+        {wireBody(mail.body).append(crlf).append(crlf), {}, {}},
         {"." + crlf, {}, "250", SmtpAction::None, false, true},
         {"quit" + crlf, QStringLiteral("Disconnecting"), "221"},
     };

@@ -32,23 +32,30 @@ QByteArray headerBlock(const MailFields &mail, const QDateTime &when) {
 }
 
 QByteArray wireBody(const QString &body) {
-    const QByteArray text = toWindows1252(body);
-    QByteArray wire;
-    wire.reserve(text.size() + text.size() / 16);
+    // One pass from the text to the wire, into one buffer: a character gives at most two
+    // bytes (a line end CR LF, a point at a line's start two points).
+    QByteArray wire(2 * body.size(), Qt::Uninitialized);
+    char *out = wire.data();
     bool atLineStart = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    bool afterCr = false;
+    windows1252::forEachByte(body, [&](char c) {
+        if (c == '\n' && afterCr) { // the LF of a CR LF, already written
+            afterCr = false;
+            return;
+        }
+        afterCr = c == '\r';
         if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
-            wire += "\r\n";
+            *out++ = '\r';
+            *out++ = '\n';
             atLineStart = true;
-            continue;
+            return;
         }
         if (atLineStart && c == '.')
-            wire += '.';
-        wire += c;
+            *out++ = '.';
+        *out++ = c;
         atLineStart = false;
-    }
+    });
+    // The buffer keeps its room, so the line ends the dialogue adds need no new one.
+    wire.truncate(out - wire.constData());
     return wire;
 }

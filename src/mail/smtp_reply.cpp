@@ -43,9 +43,11 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
     qsizetype lineStart = 0;
     qsizetype lineEnd;
     bool unreadable = false;
-    while (!reply && (lineEnd = pending_.indexOf('\n', lineStart)) >= 0) {
+    // The search for the first line end starts where the last one gave up.
+    qsizetype searchFrom = unscanned_;
+    while (!reply && (lineEnd = pending_.indexOf('\n', searchFrom)) >= 0) {
         QByteArray line = pending_.sliced(lineStart, lineEnd - lineStart);
-        lineStart = lineEnd + 1;
+        lineStart = searchFrom = lineEnd + 1;
         if (line.endsWith('\r'))
             line.chop(1);
         linesSize_ += line.size();
@@ -62,6 +64,8 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
         }
     }
     pending_.remove(0, lineStart);
+    // Without a reply, what is left holds no line end; after one, it has not been looked at.
+    unscanned_ = reply ? 0 : pending_.size();
     // A line still arriving counts too, all but a last CR that may turn out to be its line end,
     // so that where the arrivals happen to be cut never decides.
     const qsizetype arriving = pending_.size() - (pending_.endsWith('\r') ? 1 : 0);
@@ -75,6 +79,7 @@ std::optional<SmtpReply> SmtpReplyReader::take() {
 
 void SmtpReplyReader::clear() {
     pending_.clear();
+    unscanned_ = 0;
     lines_.clear();
     linesSize_ = 0;
 }

@@ -29,6 +29,7 @@ public:
 
 private:
     QByteArray pending_;
-    QByteArrayList lines_; // lines of the reply being gathered
+    qsizetype unscanned_ = 0; // how much of pending_ is known to hold no line end
+    QByteArrayList lines_;    // lines of the reply being gathered
     qsizetype linesSize_ = 0;
 };

@@ -32,6 +32,10 @@ void TestCodePage::encodesOneBytePerCharacter_data() {
     QTest::newRow("lone high surrogate")
         << QString(QChar(0xD83D)) + QLatin1Char('x') << QByteArray("?x");
     QTest::newRow("lone low surrogate") << QString(QChar(0xDE00)) << QByteArray("?");
+    QTest::newRow("high surrogate as the last unit")
+        << QLatin1String("a") + QChar(0xD83D) << QByteArray("a?");
+    QTest::newRow("low surrogate before a pair")
+        << QString(QChar(0xDE00)) + QStringLiteral("\U0001F600") << QByteArray("??");
     QTest::newRow("empty") << QString() << QByteArray();
 }
 

@@ -139,6 +139,13 @@ void TestSmtpMessage::bodyLinesEndInCrLfWithPointsDoubled_data() {
     QTest::newRow("points at starts only")
         << QStringLiteral(".a.\n..b\r\n c.") << QByteArray("..a.\r\n...b\r\n c.");
     QTest::newRow("code page") << QStringLiteral("é\u00A0€") << QByteArray("\xE9\xA0\x80");
+    QTest::newRow("cr before crlf") << QStringLiteral("a\r\r\nb") << QByteArray("a\r\n\r\nb");
+    // Every character giving two bytes: the longest wire a text of this length can have.
+    QTest::newRow("only points and line ends")
+        << QStringLiteral(".\n.\r\r") << QByteArray("..\r\n..\r\n\r\n");
+    QTest::newRow("character beyond the plane at a line start")
+        << QStringLiteral("\U0001F600\n.\U0001F600") << QByteArray("?\r\n..?");
+    QTest::newRow("empty") << QString() << QByteArray();
 }
 
 void TestSmtpMessage::bodyLinesEndInCrLfWithPointsDoubled() {
@@ -155,6 +162,13 @@ void TestSmtpMessage::repliesAreReadWhole_data() {
     QTest::newRow("two in one arrival")
         << QByteArrayList{"250 ok\r\n550-no\r\n", "550 no\r\n"} << QByteArrayList{"250", "550"};
     QTest::newRow("no line end yet") << QByteArrayList{"220 siap"} << QByteArrayList{};
+    QTest::newRow("line ends in later arrivals")
+        << QByteArrayList{"220 a", "\r", "\n250", "-b\r\n25", "0 c\r\n221 d\r\n"}
+        << QByteArrayList{"220", "250", "221"};
+    QByteArrayList oneByteEach;
+    for (const char byte : QByteArray("250-a\r\n250 b\r\n354 c\n221 d\r\n"))
+        oneByteEach.append(QByteArray(1, byte));
+    QTest::newRow("byte by byte") << oneByteEach << QByteArrayList{"250", "354", "221"};
     // A server that never ends its reply gets a reply with no code, which fails the wait.
     QTest::newRow("endless line") << QByteArrayList{QByteArray(
                                          SmtpReplyReader::maximumReplySize + 1, '2')}
