@@ -15,12 +15,15 @@ const std::array<BuiltinSkin, 8> builtinSkins = {{
     {"Military (Transparant)", ":/skins/military.skn"},
 }};
 
-SkinStorage::SkinStorage(const QString &path) {
-    auto skin = std::make_shared<Skin>();
-    try {
-        skin->LoadFile(path);
-    } catch (const SkinFileError &error) {
-        qFatal("built-in skin cannot be loaded: %s", error.what());
+SkinRef SkinStorage::StoredSkin() const {
+    if (!skin_) {
+        auto skin = std::make_shared<Skin>();
+        try {
+            skin->LoadFile(path_);
+        } catch (const SkinFileError &error) {
+            qFatal("built-in skin cannot be loaded: %s", error.what());
+        }
+        skin_ = std::move(skin);
     }
-    skin_ = std::move(skin);
+    return skin_;
 }

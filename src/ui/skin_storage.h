@@ -17,13 +17,15 @@ extern const std::array<BuiltinSkin, 8> builtinSkins;
 
 class SkinStorage {
 public:
-    // Parses the skin file at `path`, normally one of the built-in resources. A built-in
-    // skin that does not parse is a fault of the program itself, so it stops the program.
-    explicit SkinStorage(const QString &path);
+    // Holds the skin file at `path`, normally one of the built-in resources. It is parsed
+    // when the skin is first asked for: a start shows one skin, not eight. A built-in skin
+    // that does not parse is a fault of the program itself, so it stops the program.
+    explicit SkinStorage(QString path) : path_(std::move(path)) {}
 
     // The same shared skin object on every call.
-    SkinRef StoredSkin() const { return skin_; }
+    SkinRef StoredSkin() const;
 
 private:
-    SkinRef skin_;
+    QString path_;
+    mutable SkinRef skin_;
 };
