@@ -8,7 +8,7 @@ packages=(
   fonts-dejavu-core
   libssl3 ca-certificates openssl
   python3-aiosmtpd
-  xvfb xcompmgr
+  xvfb xcompmgr at-spi2-core dbus-daemon
   desktop-file-utils xdg-utils
   dpkg-dev file lintian appstream man-db
   clang libclang-rt-14-dev
