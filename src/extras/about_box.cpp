@@ -94,6 +94,7 @@ frmAbout::frmAbout(SkinSource mainWindow)
     Timer1->setInterval(typewriterMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &frmAbout::Timer1_Timer);
     Timer1->start();
+    clock_.start();
 
     setFixedSize(twipsRect(0, 0, 6960, 5640, this).size());
 }
@@ -106,8 +107,36 @@ QString frmAbout::nextTypewriterCaption(const QString &caption) {
 }
 
 void frmAbout::Timer1_Timer() {
+    // The beat counts from this step, also after a shorter first wait on coming back.
+    Timer1->setInterval(typewriterMilliseconds);
+    lastTickAt_ = clock_.elapsed();
     SkinLabel6->show();
     sklbDemo->setText(nextTypewriterCaption(sklbDemo->text()));
+}
+
+void frmAbout::hideEvent(QHideEvent *event) {
+    if (Timer1->isActive()) {
+        Timer1->stop();
+        resting_ = true;
+    }
+    SkinWindow::hideEvent(event);
+}
+
+void frmAbout::showEvent(QShowEvent *event) {
+    if (resting_) {
+        resting_ = false;
+        const qint64 since = clock_.elapsed() - lastTickAt_;
+        const qint64 missed = since / typewriterMilliseconds;
+        // The captions come round every six steps, so more than six missed steps are as many
+        // as their remainder; the version needs one step at least.
+        const qint64 steps = missed == 0 ? 0 : (missed - 1) % 6 + 1;
+        for (qint64 step = 0; step < steps; ++step)
+            Timer1_Timer();
+        const qint64 intoBeat = since % typewriterMilliseconds;
+        lastTickAt_ = clock_.elapsed() - intoBeat;
+        Timer1->start(int(typewriterMilliseconds - intoBeat));
+    }
+    SkinWindow::showEvent(event);
 }
 
 void frmAbout::Form_Activate() {

@@ -7,6 +7,7 @@
 #include "ui/skin_panel.h"
 #include "ui/skin_window.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 class frmAbout : public SkinWindow {
@@ -56,6 +57,10 @@ signals:
 
 protected:
     void closeRequested() override { SkinButton1_Click(); }
+    // The typewriter rests while the box is hidden and, shown again, takes the steps it
+    // would have taken meanwhile and keeps its beat: nobody sees the difference.
+    void hideEvent(QHideEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void showSkinTexts();
@@ -63,4 +68,7 @@ private:
     void growPanel();
 
     SkinSource mainWindow_;
+    QElapsedTimer clock_;   // since the box was made
+    qint64 lastTickAt_ = 0; // on clock_, when the typewriter last stepped
+    bool resting_ = false;  // stopped by hiding
 };
