@@ -107,8 +107,9 @@ QString frmAbout::nextTypewriterCaption(const QString &caption) {
 }
 
 void frmAbout::Timer1_Timer() {
-    // The beat counts from this step, also after a shorter first wait on coming back.
-    Timer1->setInterval(typewriterMilliseconds);
+    // Back to the full beat after the shorter first wait on coming back.
+    if (Timer1->interval() != typewriterMilliseconds)
+        Timer1->setInterval(typewriterMilliseconds);
     lastTickAt_ = clock_.elapsed();
     SkinLabel6->show();
     sklbDemo->setText(nextTypewriterCaption(sklbDemo->text()));
