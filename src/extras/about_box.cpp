@@ -116,16 +116,12 @@ void frmAbout::Timer1_Timer() {
 }
 
 void frmAbout::hideEvent(QHideEvent *event) {
-    if (Timer1->isActive()) {
-        Timer1->stop();
-        resting_ = true;
-    }
+    Timer1->stop();
     SkinWindow::hideEvent(event);
 }
 
 void frmAbout::showEvent(QShowEvent *event) {
-    if (resting_) {
-        resting_ = false;
+    if (!Timer1->isActive()) { // it rested while hidden
         const qint64 since = clock_.elapsed() - lastTickAt_;
         const qint64 missed = since / typewriterMilliseconds;
         // The captions come round every six steps, so more than six missed steps are as many

@@ -70,5 +70,4 @@ private:
     SkinSource mainWindow_;
     QElapsedTimer clock_;   // since the box was made
     qint64 lastTickAt_ = 0; // on clock_, when the typewriter last stepped
-    bool resting_ = false;  // stopped by hiding
 };
