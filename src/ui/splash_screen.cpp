@@ -50,7 +50,6 @@ void SplashScreen::ShowSplash(const std::function<void()> &done) {
         LoadSplash();
     show();
     raise();
-    repaint();
     emit splashShown();
     const auto close = [this, done] {
         hide();
