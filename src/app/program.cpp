@@ -41,8 +41,8 @@ private:
     const QIcon &icon() {
         if (!read_) {
             read_ = true;
-            QDirIterator files(QStringLiteral(":/icon"), {QStringLiteral("veld.png")},
-                               QDir::Files, QDirIterator::Subdirectories);
+            QDirIterator files(QStringLiteral(":/icon"), {QStringLiteral("veld.png")}, QDir::Files,
+                               QDirIterator::Subdirectories);
             while (files.hasNext())
                 icon_.addFile(files.next());
         }

@@ -13,8 +13,7 @@ namespace {
 const QList<int> drawnSides{16, 24, 32, 48, 64, 128, 256};
 
 QString drawnFile(int side) {
-    return QStringLiteral(VELD_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/veld.png")
-        .arg(side);
+    return QStringLiteral(VELD_SOURCE_DIR "/resources/icons/hicolor/%1x%1/apps/veld.png").arg(side);
 }
 
 QImage pixels(const QPixmap &pixmap) {
