@@ -7,6 +7,8 @@
 #include "ui/skin_window.h"
 
 #include <QApplication>
+#include <QBackingStore>
+#include <QPainter>
 #include <QProcess>
 #include <QScreen>
 #include <QtTest>
@@ -42,6 +44,17 @@ protected:
 
 private:
     int dpiX_, dpiY_;
+};
+
+// A child that paints itself whole, so the window's own region to paint leaves it out.
+class OpaqueChild : public QWidget {
+public:
+    explicit OpaqueChild(QWidget *parent) : QWidget(parent) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override { QPainter(this).fillRect(rect(), Qt::magenta); }
 };
 
 QWidget *filledWidget(QColor colour, QWidget *parent = nullptr) {
@@ -151,6 +164,8 @@ private slots:
     void twipsUseEachAxissOwnDpi();
     void dialogOverAPageAtTheEdgeStaysOnTheScreen_data();
     void dialogOverAPageAtTheEdgeStaysOnTheScreen();
+    void windowPaintedInPiecesShowsAWholePaint_data();
+    void windowPaintedInPiecesShowsAWholePaint();
 };
 
 void TestDrawing::translucentSkinShowsThroughOnTheScreen() {
@@ -335,6 +350,61 @@ void TestDrawing::dialogOverAPageAtTheEdgeStaysOnTheScreen() {
              qPrintable(placed));
     if (dialog.width() <= available.width() && dialog.height() <= available.height())
         QVERIFY2(available.contains(frame), qPrintable(placed));
+}
+
+void TestDrawing::windowPaintedInPiecesShowsAWholePaint_data() {
+    QTest::addColumn<SkinRef>("skin");
+    for (int index : {0, 3, 7}) // stripes, finer stripes, a grid
+        QTest::newRow(builtinSkins.at(index).name)
+            << SkinStorage(QString::fromLatin1(builtinSkins.at(index).resource)).StoredSkin();
+    // Where the fill and the border let the window's background through.
+    auto seeThrough = std::make_shared<Skin>(*SkinStorage(":/skins/winaqua.skn").StoredSkin());
+    for (QColor *colour :
+         {&seeThrough->form.fill.top, &seeThrough->form.fill.bottom, &seeThrough->form.border})
+        colour->setAlpha(128);
+    seeThrough->form.borderWidth = 3;
+    QTest::newRow("half-transparent stripes") << SkinRef(seeThrough);
+}
+
+// The region a window repaints is seldom one rectangle: a child that paints itself whole is
+// left out of it, and a moving control bares strips. Painted through such a region, the
+// window shows what a paint of it whole shows, and nothing outside the region changes.
+void TestDrawing::windowPaintedInPiecesShowsAWholePaint() {
+    QFETCH(SkinRef, skin);
+    PlainWindow window;
+    window.resize(301, 203);
+    window.SkinForm1->setCurrentSkin(skin);
+    // Painted in one piece first, before there is a child to leave out.
+    QImage whole = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect child(40, 50, 121, 31);
+    QPainter(&whole).fillRect(child, Qt::magenta);
+    (new OpaqueChild(&window))->setGeometry(child);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QImage &shown = *static_cast<QImage *>(window.backingStore()->paintDevice());
+    const auto scribble = [&](const QRegion &region) {
+        QPainter over(&shown);
+        over.setClipRegion(region);
+        over.fillRect(shown.rect(), Qt::green);
+    };
+
+    // The whole window but the child, which is not repainted.
+    scribble(QRegion(shown.rect()) - child);
+    window.repaint();
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), whole);
+
+    // A ring round the child: the child is not repainted, and the window leaves its pixels
+    // and all others outside the ring alone.
+    scribble(shown.rect());
+    const QRegion ring = QRegion(child.adjusted(-9, -7, 9, 7)) - child;
+    window.repaint(ring);
+    QImage expected(whole.size(), QImage::Format_RGB32);
+    expected.fill(Qt::green);
+    QPainter onlyRing(&expected);
+    onlyRing.setClipRegion(ring);
+    onlyRing.drawImage(0, 0, whole);
+    onlyRing.end();
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32), expected);
 }
 
 int main(int argc, char **argv) {
