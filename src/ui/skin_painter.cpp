@@ -2,9 +2,12 @@
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+#include <sys/mman.h>
 
 namespace {
 
@@ -61,9 +64,7 @@ void paintPattern(QPainter &painter, const QRectF &area, const SkinLook &look) {
     }
 }
 
-} // namespace
-
-void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &look) {
+void paintSurface(QPainter &painter, const QRectF &rect, const SkinLook &look) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const qreal halfBorder = look.borderWidth / 2.0;
@@ -78,9 +79,10 @@ void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &loo
     fill.setColorAt(1, look.fill.bottom);
     painter.fillPath(shape, fill);
 
-    painter.setClipPath(shape);
+    painter.save();
+    painter.setClipPath(shape, Qt::IntersectClip);
     paintPattern(painter, frame, look);
-    painter.setClipping(false);
+    painter.restore();
 
     if (look.borderWidth > 0 && look.border.isValid()) {
         painter.setPen(QPen(look.border, look.borderWidth));
@@ -88,6 +90,82 @@ void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &loo
         painter.drawPath(shape);
     }
     painter.restore();
+}
+
+// An image for the moment of one paint, in pages of its own that go back to the system as
+// soon as it is dropped. Left to malloc, a buffer the size of a window that comes and goes
+// stays in the heap for the rest of the run. Null if the pages cannot be had.
+QImage passingImage(const QSize &size, QImage::Format format) {
+    struct Pages {
+        void *start;
+        size_t length;
+    };
+    const qsizetype bytesPerLine =
+        (qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
+    const size_t length = size_t(bytesPerLine) * size_t(size.height());
+    if (length == 0)
+        return QImage();
+    void *start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (start == MAP_FAILED)
+        return QImage();
+    const auto drop = [](void *info) {
+        const auto *pages = static_cast<Pages *>(info);
+        munmap(pages->start, pages->length);
+        delete pages;
+    };
+    return QImage(static_cast<uchar *>(start), size.width(), size.height(), bytesPerLine, format,
+                  drop, new Pages{start, length});
+}
+
+// The region a widget paints is seldom one rectangle: Qt leaves out the children that paint
+// themselves whole, and a control moving in its entrance bares strips. Through such a region
+// a pattern of lines is clipped a pixel at a time, which made a window's pattern the dearest
+// part of page I's first paint. So the surface is painted, through the region's bounding
+// rectangle, over a copy of the pixels there in an image of the device's own size, and
+// copied back through the region: the same pixels, as it starts from the same ones and an
+// image of the same size cuts the lines at the same edges. False where that cannot be
+// vouched for (a scaled device, a clip of the caller's own) or where no lines are drawn.
+bool paintedThroughBounds(QPainter &painter, const QRectF &rect, const SkinLook &look) {
+    if (look.pattern != SkinPattern::Stripes && look.pattern != SkinPattern::Grid)
+        return false;
+    QPaintEngine *engine = painter.paintEngine();
+    QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
+    if (!device || device->devType() != QInternal::Image || painter.hasClipping())
+        return false;
+    const QRegion region = engine->systemClip(); // in the device's pixels
+    const QTransform transform = painter.deviceTransform();
+    if (region.rectCount() < 2 || transform.type() > QTransform::TxTranslate ||
+        transform.dx() != std::floor(transform.dx()) ||
+        transform.dy() != std::floor(transform.dy()))
+        return false;
+    const auto &pixels = *static_cast<const QImage *>(device);
+    const QRect bounds = region.boundingRect() & pixels.rect();
+    QImage surface = passingImage(pixels.size(), pixels.format());
+    if (surface.isNull())
+        return false;
+    {
+        QPainter through(&surface);
+        through.setCompositionMode(QPainter::CompositionMode_Source);
+        through.drawImage(bounds.topLeft(), pixels, bounds);
+        through.setCompositionMode(painter.compositionMode());
+        through.setOpacity(painter.opacity());
+        through.setClipRect(bounds);
+        through.setTransform(transform);
+        paintSurface(through, rect, look);
+    }
+    painter.save();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setOpacity(1);
+    painter.drawImage(transform.inverted().mapRect(QRectF(bounds)), surface, QRectF(bounds));
+    painter.restore();
+    return true;
+}
+
+} // namespace
+
+void paintSkinSurface(QPainter &painter, const QRectF &rect, const SkinLook &look) {
+    if (!paintedThroughBounds(painter, rect, look))
+        paintSurface(painter, rect, look);
 }
 
 QFont skinFont(const Skin &skin, const QFont &base) {

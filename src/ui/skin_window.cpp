@@ -5,38 +5,11 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
-#include <sys/mman.h>
 
 namespace {
-
-// An image for the moment of one paint, in pages of its own that go back to the system as
-// soon as it is dropped. Left to malloc, a window-sized buffer that comes and goes stays in
-// the heap for the rest of the run. Null if the pages cannot be had.
-QImage passingImage(const QSize &size, QImage::Format format) {
-    struct Pages {
-        void *start;
-        size_t length;
-    };
-    const qsizetype bytesPerLine =
-        (qsizetype(size.width()) * QImage::toPixelFormat(format).bitsPerPixel() + 31) / 32 * 4;
-    const size_t length = size_t(bytesPerLine) * size_t(size.height());
-    if (length == 0)
-        return QImage();
-    void *start = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (start == MAP_FAILED)
-        return QImage();
-    const auto drop = [](void *info) {
-        const auto *pages = static_cast<Pages *>(info);
-        munmap(pages->start, pages->length);
-        delete pages;
-    };
-    return QImage(static_cast<uchar *>(start), size.width(), size.height(), bytesPerLine, format,
-                  drop, new Pages{start, length});
-}
 
 // Top left of a window whose frame is of `size`, centred over `owner`, moved as little as
 // needed to lie wholly within `screen` (or to its top left corner when it is larger).
@@ -110,46 +83,7 @@ void SkinWindow::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     SkinLook look = skin->form;
     look.radius = 0; // the window frame is the window manager's
-    if (!paintThroughBounds(painter, event->region(), look))
-        paintSkinSurface(painter, rect(), look);
-}
-
-// The region to paint is seldom one rectangle: Qt leaves out the children that paint
-// themselves whole, and a control moving in its entrance exposes strips. Through such a
-// region a pattern of lines is clipped a pixel at a time, which made the window's pattern
-// the dearest part of page I's first paint. So the surface is drawn through the region's
-// bounding rectangle into an image the size of the backing store, over the background Qt
-// has just laid, and copied from there through the region: the same pixels, as an image of
-// the same size cuts the lines at the same edges. False where that cannot be vouched for (a
-// scaled or offset device, a background other than one colour) or where no lines are drawn,
-// to paint directly.
-bool SkinWindow::paintThroughBounds(QPainter &painter, const QRegion &region,
-                                    const SkinLook &look) {
-    const QPaintEngine *engine = painter.paintEngine();
-    const QPaintDevice *device = engine ? engine->paintDevice() : nullptr;
-    const QBrush background = palette().brush(QPalette::Window);
-    const bool lines = look.pattern == SkinPattern::Stripes || look.pattern == SkinPattern::Grid;
-    if (region.rectCount() < 2 || !lines || !device || device->devType() != QInternal::Image ||
-        !painter.deviceTransform().isIdentity() || background.style() != Qt::SolidPattern ||
-        !isWindow() || testAttribute(Qt::WA_TranslucentBackground) ||
-        testAttribute(Qt::WA_NoSystemBackground))
-        return false;
-    const auto *backingStore = static_cast<const QImage *>(device);
-    const QRect bounds = region.boundingRect();
-    QImage surface = passingImage(backingStore->size(), backingStore->format());
-    if (surface.isNull())
-        return false;
-    {
-        QPainter through(&surface);
-        through.setClipRect(bounds);
-        through.setCompositionMode(QPainter::CompositionMode_Source);
-        through.fillRect(bounds, background);
-        through.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        paintSkinSurface(through, rect(), look);
-    }
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(bounds, surface, bounds);
-    return true;
+    paintSkinSurface(painter, rect(), look);
 }
 
 void SkinWindow::keyPressEvent(QKeyEvent *event) {

@@ -44,7 +44,4 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Escape closes a dialog as its close control does.
     void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    bool paintThroughBounds(QPainter &painter, const QRegion &region, const SkinLook &look);
 };

@@ -3,6 +3,7 @@
 // dialog over a page at a screen edge kept whole on the screen.
 #include "ui/page_controls.h"
 #include "ui/skin_element.h"
+#include "ui/skin_panel.h"
 #include "ui/skin_storage.h"
 #include "ui/skin_window.h"
 
@@ -354,26 +355,33 @@ void TestDrawing::dialogOverAPageAtTheEdgeStaysOnTheScreen() {
 
 void TestDrawing::windowPaintedInPiecesShowsAWholePaint_data() {
     QTest::addColumn<SkinRef>("skin");
-    for (int index : {0, 3, 7}) // stripes, finer stripes, a grid
+    // Stripes on the window, on the window and the panel, finer ones, a grid.
+    for (int index : {0, 2, 3, 7})
         QTest::newRow(builtinSkins.at(index).name)
             << SkinStorage(QString::fromLatin1(builtinSkins.at(index).resource)).StoredSkin();
-    // Where the fill and the border let the window's background through.
+    // Where the fill and the border let the background through, and the panel is rounded.
     auto seeThrough = std::make_shared<Skin>(*SkinStorage(":/skins/winaqua.skn").StoredSkin());
     for (QColor *colour :
          {&seeThrough->form.fill.top, &seeThrough->form.fill.bottom, &seeThrough->form.border})
         colour->setAlpha(128);
     seeThrough->form.borderWidth = 3;
+    seeThrough->panel = seeThrough->form;
+    seeThrough->panel.radius = 10;
     QTest::newRow("half-transparent stripes") << SkinRef(seeThrough);
 }
 
-// The region a window repaints is seldom one rectangle: a child that paints itself whole is
-// left out of it, and a moving control bares strips. Painted through such a region, the
-// window shows what a paint of it whole shows, and nothing outside the region changes.
+// The region a window or a control repaints is seldom one rectangle: a child that paints
+// itself whole is left out of it, and a moving control bares strips. Painted through such a
+// region, window and panel show what a paint of them whole shows, and nothing outside the
+// region changes.
 void TestDrawing::windowPaintedInPiecesShowsAWholePaint() {
     QFETCH(SkinRef, skin);
     PlainWindow window;
     window.resize(301, 203);
+    auto *panel = new SkinPanel(QString(), &window);
+    panel->setGeometry(23, 31, 201, 97);
     window.SkinForm1->setCurrentSkin(skin);
+    panel->ApplySkin(window.SkinForm1);
     // Painted in one piece first, before there is a child to leave out.
     QImage whole = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRect child(40, 50, 121, 31);
