@@ -11,21 +11,45 @@
 
 namespace {
 
+// The part of `area` that can take paint now: within the clip and within the part of the
+// device being painted, with room for a line's width and its antialiasing.
+QRectF paintable(const QPainter &painter, const QRectF &area) {
+    QRectF visible = area;
+    if (painter.hasClipping())
+        visible &= painter.clipBoundingRect();
+    if (const QPaintEngine *engine = painter.paintEngine(); engine) {
+        const QRegion painted = engine->systemClip(); // in the device's pixels
+        if (!painted.isEmpty())
+            visible &= painter.deviceTransform().inverted().mapRect(QRectF(painted.boundingRect()));
+    }
+    return visible.adjusted(-3, -3, 3, 3);
+}
+
 void paintPattern(QPainter &painter, const QRectF &area, const SkinLook &look) {
     if (look.pattern == SkinPattern::None || !look.patternColor.isValid())
         return;
     painter.setPen(QPen(look.patternColor, 1));
     painter.setBrush(Qt::NoBrush);
+    // A line that misses what can take paint is left out: a window repainted behind a
+    // blinking cursor would otherwise draw every line of it. The others are drawn from the
+    // very same points as ever.
+    const QRectF visible = paintable(painter, area);
     switch (look.pattern) {
-    case SkinPattern::Stripes: // fine diagonal brushing
+    case SkinPattern::Stripes: { // fine diagonal brushing, lines along which x + y is one value
+        const qreal first = visible.left() + visible.top(),
+                    last = visible.right() + visible.bottom();
         for (qreal x = area.left() - area.height(); x < area.right(); x += 4)
-            painter.drawLine(QPointF(x, area.bottom()), QPointF(x + area.height(), area.top()));
+            if (const qreal sum = x + area.bottom(); sum >= first && sum <= last)
+                painter.drawLine(QPointF(x, area.bottom()), QPointF(x + area.height(), area.top()));
         break;
+    }
     case SkinPattern::Grid:
         for (qreal x = area.left() + 12; x < area.right(); x += 12)
-            painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+            if (x >= visible.left() && x <= visible.right())
+                painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
         for (qreal y = area.top() + 12; y < area.bottom(); y += 12)
-            painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+            if (y >= visible.top() && y <= visible.bottom())
+                painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
         break;
     case SkinPattern::Dots: { // rivets along the edges
         painter.setBrush(look.patternColor);
