@@ -17,7 +17,7 @@ QRectF paintable(const QPainter &painter, const QRectF &area) {
     QRectF visible = area;
     if (painter.hasClipping())
         visible &= painter.clipBoundingRect();
-    if (const QPaintEngine *engine = painter.paintEngine(); engine) {
+    if (const QPaintEngine *engine = painter.paintEngine()) {
         const QRegion painted = engine->systemClip(); // in the device's pixels
         if (!painted.isEmpty())
             visible &= painter.deviceTransform().inverted().mapRect(QRectF(painted.boundingRect()));
