@@ -355,7 +355,7 @@ void TestDrawing::dialogOverAPageAtTheEdgeStaysOnTheScreen() {
 
 void TestDrawing::windowPaintedInPiecesShowsAWholePaint_data() {
     QTest::addColumn<SkinRef>("skin");
-    // Stripes on the window, on the window and the panel, finer ones, a grid.
+    // Stripes on the window, stripes on the panel alone, finer stripes, a grid.
     for (int index : {0, 2, 3, 7})
         QTest::newRow(builtinSkins.at(index).name)
             << SkinStorage(QString::fromLatin1(builtinSkins.at(index).resource)).StoredSkin();
